@@ -1,0 +1,55 @@
+#include "app/program.h"
+
+#include "app/clock.h"
+#include "app/shell.h"
+#include "app/static_objects.h"
+#include "scene/scene.h"
+#include "scene/scene_registry.h"
+
+#include <GL/glut.h>
+
+namespace tessivo {
+
+void fixedShowList(SceneRegistry& registry) {
+    registry.buildShowList();
+}
+
+void allScenesShowList(SceneRegistry& registry) {
+    registry.clearShowList();
+    for (Scene* scene : registry.registeredScenes()) {
+        registry.appendToShowList(scene->identifier);
+    }
+}
+
+void startFirstScene() {
+    // The stored size is still 0 x 0 here; the first reshape callback, which the toolkit
+    // delivers before the first display, sets the real projection.
+    if (Scene* scene = SceneRegistry::instance().current()) {
+        scene->reshape(shellState().windowWidth, shellState().windowHeight);
+        scene->initGL();
+    }
+}
+
+int runProgram(int argc, char** argv, ShowListBuilder buildShowList) {
+    ensureStaticObjects();
+    glutInit(&argc, argv);
+    startToolkitClock();
+    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+    glutInitWindowSize(800, 600);
+    glutCreateWindow("Tessivo");
+    glutDisplayFunc(displayCallback);
+    glutReshapeFunc(reshapeCallback);
+    glutMouseFunc(mouseCallback);
+    glutPassiveMotionFunc(passiveMotionCallback);
+    glutMotionFunc(motionCallback);
+    glutIdleFunc(idleCallback);
+    glutKeyboardFunc(keyboardCallback);
+    glutSpecialFunc(specialCallback);
+
+    buildShowList(SceneRegistry::instance());
+    startFirstScene();
+    glutMainLoop();
+    return 0;
+}
+
+} // namespace tessivo

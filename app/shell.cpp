@@ -1,0 +1,202 @@
+#include "app/shell.h"
+
+#include "app/clock.h"
+#include "scene/scene.h"
+#include "scene/scene_registry.h"
+#include "ui/pointer_handler.h"
+
+#include <GL/glut.h>
+#include <cstdlib>
+
+namespace tessivo {
+
+namespace {
+
+constexpr int flingWindowMs = 100;
+constexpr unsigned char escapeKey = 27;
+
+Scene* currentScene() {
+    return SceneRegistry::instance().current();
+}
+
+Vec2 overlayPoint(int x, int y) {
+    return {static_cast<double>(x), static_cast<double>(shellState().windowHeight - y)};
+}
+
+TrailSample sampleAt(const Vec2& p) {
+    return {static_cast<int>(p.x), static_cast<int>(p.y), nowMilliseconds()};
+}
+
+void drawOverlay(Scene& scene) {
+    const ShellState& shell = shellState();
+    if (shell.windowWidth <= 0 || shell.windowHeight <= 0) {
+        return; // a window without area shows nothing, and has no valid pixel projection
+    }
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glOrtho(0, shell.windowWidth, 0, shell.windowHeight, -200, 200);
+    glMatrixMode(GL_MODELVIEW);
+    scene.panel->draw();
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+}
+
+void stepScene(int step) {
+    SceneRegistry& registry = SceneRegistry::instance();
+    const int next = registry.currentIndex() + step;
+    if (next >= 0 && next < registry.count()) {
+        registry.setCurrent(next);
+    }
+}
+
+} // namespace
+
+ShellState& shellState() {
+    static ShellState state;
+    return state;
+}
+
+void displayCallback() {
+    Scene* scene = currentScene();
+    if (!scene) {
+        return;
+    }
+    scene->clear();
+    scene->display();
+    drawOverlay(*scene);
+    glutSwapBuffers();
+}
+
+void reshapeCallback(int width, int height) {
+    ShellState& shell = shellState();
+    shell.windowWidth = width;
+    shell.windowHeight = height;
+    glViewport(0, 0, width, height);
+    if (Scene* scene = currentScene()) {
+        scene->reshape(width, height);
+        scene->panel->layout(width, height);
+    }
+}
+
+void refreshHover() {
+    Scene* scene = currentScene();
+    if (!scene) {
+        return;
+    }
+    ShellState& shell = shellState();
+    PointerHandler* handler = scene->target(shell.pointerPosition);
+    if (handler == shell.hoveredHandler) {
+        return;
+    }
+    if (shell.hoveredHandler) {
+        shell.hoveredHandler->onLeave();
+    }
+    shell.hoveredHandler = handler;
+    if (handler) {
+        handler->onEnter();
+    }
+}
+
+void mouseCallback(int /*button*/, int state, int x, int y) {
+    ShellState& shell = shellState();
+    shell.pointerPosition = overlayPoint(x, y);
+    if (state == GLUT_DOWN) {
+        refreshHover();
+        if (shell.hoveredHandler) {
+            shell.hoveredHandler->onPress(shell.pointerPosition);
+        }
+        shell.motionTrail.clear();
+        shell.motionTrail.push_back(sampleAt(shell.pointerPosition));
+    } else if (state == GLUT_UP) {
+        if (shell.hoveredHandler) {
+            shell.hoveredHandler->onRelease(shell.pointerPosition);
+        }
+        const auto velocity =
+            releaseVelocity(shell.motionTrail, shell.pointerPosition, nowMilliseconds());
+        if (velocity && shell.hoveredHandler) {
+            shell.hoveredHandler->onFling(shell.pointerPosition, *velocity);
+        }
+    }
+}
+
+void passiveMotionCallback(int x, int y) {
+    ShellState& shell = shellState();
+    shell.pointerPosition = overlayPoint(x, y);
+    refreshHover();
+    if (shell.hoveredHandler) {
+        shell.hoveredHandler->onMove(shell.pointerPosition);
+    }
+}
+
+void motionCallback(int x, int y) {
+    // No hover refresh during a drag: the handler that took the press keeps the pointer until
+    // the release, wherever it goes.
+    ShellState& shell = shellState();
+    shell.pointerPosition = overlayPoint(x, y);
+    if (shell.hoveredHandler) {
+        shell.hoveredHandler->onDrag(shell.pointerPosition);
+    }
+    shell.motionTrail.push_back(sampleAt(shell.pointerPosition));
+    glutPostRedisplay();
+}
+
+void idleCallback() {
+    glutPostRedisplay();
+}
+
+void keyboardCallback(unsigned char key, int /*x*/, int /*y*/) {
+    if (key == escapeKey) {
+        std::exit(0);
+    }
+    if (key == 'S' || key == 's') {
+        Scene* scene = currentScene();
+        if (scene && scene->panel->colourPicker) {
+            scene->panel->colourPicker->hidden = !scene->panel->colourPicker->hidden;
+        }
+    }
+}
+
+void specialCallback(int key, int /*x*/, int /*y*/) {
+    switch (key) {
+    case GLUT_KEY_F1:
+    case GLUT_KEY_F2:
+    case GLUT_KEY_F3:
+        std::exit(0);
+    case GLUT_KEY_LEFT:
+    case GLUT_KEY_PAGE_UP:
+        stepScene(-1);
+        break;
+    case GLUT_KEY_RIGHT:
+    case GLUT_KEY_PAGE_DOWN:
+        stepScene(+1);
+        break;
+    default:
+        break;
+    }
+}
+
+std::optional<Vec2> releaseVelocity(const std::vector<TrailSample>& trail, const Vec2& pointer,
+                                    int now) {
+    // The oldest sample younger than the window is the reference.
+    const TrailSample* reference = nullptr;
+    for (auto sample = trail.rbegin(); sample != trail.rend(); ++sample) {
+        if (millisecondsBetween(sample->t, now) >= flingWindowMs) {
+            break;
+        }
+        reference = &*sample;
+    }
+    if (!reference) {
+        return Vec2{0.0, 0.0}; // the pointer rested before the release
+    }
+    const int dt = millisecondsBetween(reference->t, now);
+    if (dt <= 0) {
+        return std::nullopt;
+    }
+    const Vec2 travelled =
+        pointer - Vec2{static_cast<double>(reference->x), static_cast<double>(reference->y)};
+    return travelled * (1000.0 / dt);
+}
+
+} // namespace tessivo

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "math/vec2.h"
+#include "ui/trail_sample.h"
+
+#include <optional>
+#include <vector>
+
+namespace tessivo {
+
+class PointerHandler;
+
+// The pointer state that all controls share, kept by the shell between the toolkit's callbacks.
+struct ShellState {
+    int windowWidth = 0;
+    int windowHeight = 0;
+    // Last pointer position in overlay coordinates (origin bottom-left, y up).
+    Vec2 pointerPosition;
+    // The handler that receives the pointer's events. It points into objects that live for the
+    // whole run (scenes, their controls, rotation controllers), so it never dangles.
+    PointerHandler* hoveredHandler = nullptr;
+    // Samples of the current drag, from which the release velocity is computed.
+    std::vector<TrailSample> motionTrail;
+};
+
+// Process-wide, because the toolkit's callbacks are plain functions with no context argument.
+ShellState& shellState();
+
+// The toolkit's callbacks. Each asks the registry for the current scene and forwards to it or to
+// the handler under the pointer; with no current scene they do nothing.
+void displayCallback();
+void reshapeCallback(int width, int height);
+void mouseCallback(int button, int state, int x, int y);
+void passiveMotionCallback(int x, int y);
+void motionCallback(int x, int y);
+void idleCallback();
+void keyboardCallback(unsigned char key, int x, int y);
+void specialCallback(int key, int x, int y);
+
+// Makes the handler under the pointer the hovered one: the old one gets onLeave, then the new
+// one onEnter.
+void refreshHover();
+
+// The pointer's velocity at a release, in pixels per second, measured over the trail's samples
+// younger than 100 ms. (0, 0) when the pointer rested for 100 ms or more; none when the time span
+// is not positive, in which case no fling is delivered.
+std::optional<Vec2> releaseVelocity(const std::vector<TrailSample>& trail, const Vec2& pointer,
+                                    int now);
+
+} // namespace tessivo

@@ -1,0 +1,17 @@
+// Every scene of the program and every rotation controller that a family of scenes shares,
+// in one translation unit. C++ constructs the objects of one translation unit in the order of
+// their definitions, but leaves the order across translation units open; the Klein scenes turn
+// their shared controller in a constructor, so each controller must be defined before the
+// scenes that use it, here. Nothing below may call GL or the toolkit: they are not running yet.
+
+#include "app/static_objects.h"
+
+#include "scene/rotation_controller.h"
+
+namespace tessivo {
+
+RotationController kleinRotation;
+
+void ensureStaticObjects() {}
+
+} // namespace tessivo

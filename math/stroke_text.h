@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+namespace tessivo {
+
+// Text in the toolkit's stroke fonts. Every caller passes GLUT_STROKE_ROMAN. The toolkit must
+// have been initialised (glutInit) before any of the drawing or measuring functions is called.
+
+// glutStrokeCharacter for each byte of text, at the current matrix.
+void strokeText(void* font, const std::string& text);
+
+// Sum of the glyph advances of text, in font units (0 for an empty string).
+double strokeTextWidth(void* font, const std::string& text);
+
+// text in the roman stroke font at (x, y), scaled by 0.2 * size.
+void drawLabel(double x, double y, double size, const std::string& text);
+
+// Decimal digits of n, most significant first, without sign or leading zeros; 0 gives "0".
+// Only non-negative values have digits: a negative n gives an empty string.
+std::string decimalText(int n);
+
+} // namespace tessivo

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "math/vec2.h"
+#include "math/vec3.h"
+#include "ui/pointer_handler.h"
+#include "ui/trail_sample.h"
+
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace tessivo {
+
+// The orientation of a scene's object, turned by dragging on empty space: one degree per pixel,
+// and a flick leaves the object spinning at the speed of the last 200 ms of the drag until the
+// next press. All turns act about the axes of the screen (x right, y up, z towards the viewer),
+// whatever the object's current orientation: they premultiply the orientation.
+class RotationController : public PointerHandler {
+public:
+    // Identity orientation, at rest.
+    RotationController();
+    // Identity turned by yaw degrees about the screen's y axis, then by pitch degrees about its
+    // x axis.
+    RotationController(double yaw, double pitch);
+
+    // Multiplies the current GL matrix by the orientation, then advances the spin by the time
+    // since the previous apply.
+    void apply();
+
+    // Advances the spin to the time now (ms). The first call only records the time.
+    void advanceSpin(int now);
+
+    // Turns by yaw degrees about the screen's y axis and by -pitch degrees about its x axis:
+    // orientation = Ry(yaw) * Rx(-pitch) * orientation.
+    void rotateBy(double yaw, double pitch);
+
+    // Turns by degrees, right-handed, about an axis of the screen frame. The axis must not be
+    // zero (it has no direction).
+    void rotateAbout(const Vec3& axis, double degrees);
+
+    void onPress(const Vec2& p) override;
+    void onDrag(const Vec2& p) override;
+    void onRelease(const Vec2& p) override;
+
+    // 4x4 in GL column-major order; only the upper-left 3x3 block ever changes. It is not
+    // re-orthonormalised: float rounding may make it drift slightly from a pure rotation over a
+    // long run, which GL_NORMALIZE hides.
+    std::array<float, 16> orientation;
+    // Degrees per millisecond: x is the yaw rate, y the pitch rate (as in rotateBy).
+    Vec2 spin;
+    Vec2 lastPointer;
+    int lastApplyTime = -1;
+    bool hasApplied = false;
+    std::vector<TrailSample> trail;
+};
+
+// The spin that a release at (x, y) at time now leaves, from the drag's trail: the motion since
+// the oldest sample younger than 200 ms, in pixels (degrees) per millisecond; zero when the
+// pointer rested for the last 200 ms. None when the time span is not positive (a release in the
+// same millisecond as the reference sample), and the spin is then left as it is.
+std::optional<Vec2> spinFromTrail(const std::vector<TrailSample>& trail, int x, int y, int now);
+
+} // namespace tessivo

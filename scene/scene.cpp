@@ -1,0 +1,140 @@
+#include "scene/scene.h"
+
+#include "math/draw_helpers.h"
+#include "scene/rotation_controller.h"
+#include "scene/scene_registry.h"
+
+#include <GL/glu.h>
+
+namespace tessivo {
+
+std::array<int, 3> backgroundColour = {9, 48, 75};
+
+namespace {
+
+constexpr double fieldOfViewDegrees = 45.0;
+constexpr double nearPlane = 1.0;
+constexpr double farPlane = 20.0;
+constexpr int selectionBufferSize = 512;
+
+// A minimised window reports a height of 0; its projection is replaced by the next reshape
+// with a real size, but meanwhile it must not fill the matrix with infinities.
+double aspectRatio(int width, int height) {
+    return width > 0 && height > 0 ? static_cast<double>(width) / height : 1.0;
+}
+
+} // namespace
+
+Scene::Scene(const std::string& identifier)
+    : identifier(identifier), panel(std::make_unique<WidgetPanel>()) {
+    SceneRegistry::instance().registerScene(this);
+}
+
+Scene::~Scene() {
+    SceneRegistry::instance().unregisterScene(this);
+}
+
+std::string Scene::title() const {
+    return identifier;
+}
+
+void Scene::reshape(int width, int height) {
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(fieldOfViewDegrees, aspectRatio(width, height), nearPlane, farPlane);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
+
+void Scene::initGL() {
+    glEnable(GL_AUTO_NORMAL);
+    glEnable(GL_NORMALIZE);
+    glEnable(GL_LIGHTING);
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_LIGHT0);
+    glLightModelf(GL_LIGHT_MODEL_TWO_SIDE, 1.0f);
+    glLightModelf(GL_LIGHT_MODEL_LOCAL_VIEWER, 1.0f);
+    // Runs with the identity modelview, so the light sits at (0, 10, 10) in eye coordinates:
+    // above the viewer and behind, the object lying ahead along -z.
+    setLight(GL_LIGHT0, GL_POSITION, 0, 10, 10);
+    setLight(GL_LIGHT0, GL_AMBIENT, 0.3, 0.3, 0.3);
+    setLight(GL_LIGHT0, GL_DIFFUSE, 0.8, 0.8, 0.8);
+    setLight(GL_LIGHT0, GL_SPECULAR, 0.8, 0.8, 0.8);
+}
+
+void Scene::clear() {
+    constexpr double perChannel = 1.0 / 255.0;
+    glClearColor(static_cast<GLclampf>(backgroundColour[0] * perChannel),
+                 static_cast<GLclampf>(backgroundColour[1] * perChannel),
+                 static_cast<GLclampf>(backgroundColour[2] * perChannel), 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+}
+
+PointerHandler* Scene::target(const Vec2& p) {
+    if (PointerHandler* handler = panel->target(p)) {
+        return handler;
+    }
+    return rotation();
+}
+
+int Scene::pick(const Vec2& p) {
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    GLuint buffer[selectionBufferSize];
+    glSelectBuffer(selectionBufferSize, buffer);
+    glRenderMode(GL_SELECT);
+    glInitNames();
+    glPushName(unnamedPart);
+
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    gluPickMatrix(p.x, p.y, 5.0, 5.0, viewport);
+    gluPerspective(fieldOfViewDegrees, aspectRatio(viewport[2], viewport[3]), nearPlane, farPlane);
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    drawForPicking();
+    glPopMatrix();
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glFlush();
+
+    const int hits = glRenderMode(GL_RENDER);
+    glMatrixMode(GL_MODELVIEW);
+    return nearestHitName(buffer, selectionBufferSize, hits);
+}
+
+void Scene::applyRotation() {
+    rotation()->apply();
+}
+
+int nearestHitName(const GLuint* buffer, int bufferSize, int hits) {
+    if (hits <= 0) {
+        return 0;
+    }
+    // Each record: name count, minimum depth, maximum depth, then the names.
+    GLuint bestDepth = 0;
+    GLuint bestName = unnamedPart;
+    bool found = false;
+    int at = 0;
+    for (int record = 0; record < hits; ++record) {
+        if (at + 3 > bufferSize) {
+            return 0;
+        }
+        const GLuint nameCount = buffer[at];
+        const GLuint minDepth = buffer[at + 1];
+        if (nameCount > static_cast<GLuint>(bufferSize - at - 3)) {
+            return 0;
+        }
+        const GLuint name = nameCount == 0 ? unnamedPart : buffer[at + 2 + nameCount];
+        if (!found || minDepth < bestDepth) {
+            found = true;
+            bestDepth = minDepth;
+            bestName = name;
+        }
+        at += 3 + static_cast<int>(nameCount);
+    }
+    return bestName == unnamedPart ? 0 : static_cast<int>(bestName);
+}
+
+} // namespace tessivo

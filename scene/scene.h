@@ -1,0 +1,82 @@
+#pragma once
+
+#include "math/vec2.h"
+#include "ui/widget_panel.h"
+
+#include <GL/gl.h>
+#include <array>
+#include <memory>
+#include <string>
+
+namespace tessivo {
+
+class PointerHandler;
+class RotationController;
+
+// The background colour of every scene, three channels 0..255. Process-wide so that a colour
+// chosen with the picker of one scene holds in all of them.
+extern std::array<int, 3> backgroundColour;
+
+// One demonstration: a named 3D presentation with a caption and its panel of controls. The base
+// fixes what all scenes share: registration under an identifier, the panel, the perspective
+// view, the light, the background clear, the handler under the pointer and picking.
+//
+// Scenes are built once by static initialisation and live for the whole run. A concrete scene
+// adds its controls to panel in its constructor and draws its object in display().
+class Scene {
+public:
+    // Stores the identifier, creates the panel (with the standard controls) and registers the
+    // scene under the identifier.
+    explicit Scene(const std::string& identifier);
+    virtual ~Scene();
+    Scene(const Scene&) = delete;
+    Scene& operator=(const Scene&) = delete;
+
+    // The caption shown in the scene menu; the identifier unless a scene overrides it.
+    virtual std::string title() const;
+
+    // Perspective view of 45 degrees, depth range 1..20, for a width x height viewport.
+    virtual void reshape(int width, int height);
+
+    // Lighting, depth test and the positional light above and behind the viewer.
+    virtual void initGL();
+
+    // Called on the outgoing and the incoming scene when the current scene changes.
+    virtual void onSwitch() {}
+
+    // Draws the 3D content; must leave the modelview matrix as it found it.
+    virtual void display() {}
+
+    // Clears colour and depth to backgroundColour.
+    virtual void clear();
+
+    // What pick() draws in selection mode.
+    virtual void drawForPicking() { display(); }
+
+    // The controller that turns this scene's object.
+    virtual RotationController* rotation() = 0;
+
+    // The control that claims p, else the rotation controller.
+    virtual PointerHandler* target(const Vec2& p);
+
+    // The selection name of the nearest named part under a 5x5 pixel region at the overlay
+    // point p, or 0 when the nearest part is unnamed or nothing is hit.
+    int pick(const Vec2& p);
+
+    // Multiplies the current GL matrix by the orientation of rotation().
+    void applyRotation();
+
+    const std::string identifier;
+    std::unique_ptr<WidgetPanel> panel;
+};
+
+// The name stack's bottom entry, meaning "no named part".
+constexpr GLuint unnamedPart = 0xFFFF;
+
+// The winning name of a selection buffer holding hits records: the record with the smallest
+// minimum depth (the earlier one on a tie), its last name, or unnamedPart when its name list is
+// empty. Returns 0 when hits <= 0, when the winner is unnamed, or when the records do not fit
+// in the bufferSize entries.
+int nearestHitName(const GLuint* buffer, int bufferSize, int hits);
+
+} // namespace tessivo

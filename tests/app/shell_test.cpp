@@ -1,0 +1,245 @@
+#include "app/clock.h"
+#include "app/shell.h"
+#include "scene/scene_registry.h"
+#include "tests/support/gl_context.h"
+#include "tests/support/test_scene.h"
+
+#include <GL/glut.h>
+#include <gtest/gtest.h>
+
+namespace tessivo {
+namespace {
+
+using testing::FixedClock;
+using testing::RecordingControl;
+using testing::TestScene;
+
+TEST(ReleaseVelocity, MeasuresFromTheOldestSampleYoungerThan100Milliseconds) {
+    const std::vector<TrailSample> trail{{0, 0, 0}, {10, 5, 40}, {30, 5, 80}};
+    // At 120 the sample of time 0 is too old; the one of time 40 is the reference.
+    auto v = releaseVelocity(trail, {50, 25}, 120);
+    ASSERT_TRUE(v);
+    EXPECT_DOUBLE_EQ(v->x, 40.0 * 1000.0 / 80.0);
+    EXPECT_DOUBLE_EQ(v->y, 20.0 * 1000.0 / 80.0);
+    // At exactly 100 ms the first sample is out as well.
+    v = releaseVelocity(trail, {50, 5}, 100);
+    ASSERT_TRUE(v);
+    EXPECT_DOUBLE_EQ(v->x, 40.0 * 1000.0 / 60.0);
+    // When all samples are young the press sample is the reference.
+    v = releaseVelocity(trail, {50, 0}, 90);
+    ASSERT_TRUE(v);
+    EXPECT_DOUBLE_EQ(v->x, 50.0 * 1000.0 / 90.0);
+}
+
+TEST(ReleaseVelocity, RestedPointerGivesZero) {
+    const std::vector<TrailSample> trail{{0, 0, 0}, {10, 5, 40}};
+    auto v = releaseVelocity(trail, {10, 5}, 140);
+    ASSERT_TRUE(v);
+    EXPECT_EQ(v->x, 0.0);
+    EXPECT_EQ(v->y, 0.0);
+    v = releaseVelocity({}, {10, 5}, 140);
+    ASSERT_TRUE(v);
+    EXPECT_EQ(v->x, 0.0);
+}
+
+TEST(ReleaseVelocity, NoTimeSpanGivesNoFling) {
+    EXPECT_FALSE(releaseVelocity({{0, 0, 500}}, {20, 0}, 500));
+    // A release 1 ms after a press without motion is a real fling of speed 0.
+    auto v = releaseVelocity({{7, 7, 500}}, {7, 7}, 501);
+    ASSERT_TRUE(v);
+    EXPECT_EQ(v->x, 0.0);
+    EXPECT_EQ(v->y, 0.0);
+}
+
+// The shell's callbacks driving a scene with two controls: a at overlay (100, 100), b at
+// (200, 100).
+class ShellPointer : public testing::GlTest {
+protected:
+    void SetUp() override {
+        GlTest::SetUp();
+        a = scene.panel->add(std::make_unique<RecordingControl>("a", log));
+        b = scene.panel->add(std::make_unique<RecordingControl>("b", log));
+        a->offset = {100, 100};
+        b->offset = {200, 100};
+        SceneRegistry::instance().appendToShowList("shell");
+        reshapeCallback(800, 600);
+    }
+    // Window coordinates have y down: overlay y = 600 - window y.
+    static int windowY(int overlayY) { return 600 - overlayY; }
+
+    FixedClock clock{1000};
+    std::vector<std::string> log;
+    TestScene scene{"shell"};
+    RecordingControl* a = nullptr;
+    RecordingControl* b = nullptr;
+};
+
+TEST_F(ShellPointer, ReshapeLaysOutTheCurrentScene) {
+    EXPECT_EQ(shellState().windowWidth, 800);
+    EXPECT_EQ(shellState().windowHeight, 600);
+    EXPECT_EQ(a->position, (Vec2{100, 100}));
+    EXPECT_EQ(scene.lastReshape, std::make_pair(800, 600));
+}
+
+TEST_F(ShellPointer, HoverLeavesTheOldHandlerBeforeEnteringTheNew) {
+    passiveMotionCallback(100, windowY(100));
+    passiveMotionCallback(102, windowY(101));
+    passiveMotionCallback(200, windowY(100));
+    passiveMotionCallback(400, windowY(400));
+    const std::vector<std::string> expected{"enter a", "move a", "move a", "leave a",
+                                            "enter b", "move b", "leave b"};
+    EXPECT_EQ(log, expected);
+    EXPECT_EQ(shellState().hoveredHandler, scene.rotation());
+}
+
+TEST_F(ShellPointer, TopPixelRowIsTheTopOfTheOverlay) {
+    passiveMotionCallback(5, 0);
+    EXPECT_EQ(shellState().pointerPosition, (Vec2{5, 600}));
+}
+
+TEST_F(ShellPointer, DragKeepsTheHandlerThatTookThePress) {
+    mouseCallback(GLUT_LEFT_BUTTON, GLUT_DOWN, 100, windowY(100));
+    clock.advance(20);
+    motionCallback(200, windowY(100)); // over b, but the drag belongs to a
+    clock.advance(20);
+    motionCallback(400, windowY(400));
+    clock.advance(20);
+    mouseCallback(GLUT_LEFT_BUTTON, GLUT_UP, 400, windowY(400));
+    const std::vector<std::string> expected{"enter a", "press a",   "drag a",
+                                            "drag a",  "release a", "fling a"};
+    EXPECT_EQ(log, expected);
+    // 300 pixels right and 300 up in 60 ms.
+    EXPECT_DOUBLE_EQ(a->lastVelocity.x, 5000.0);
+    EXPECT_DOUBLE_EQ(a->lastVelocity.y, 5000.0);
+}
+
+TEST_F(ShellPointer, PressOnEmptySpaceGoesToTheRotation) {
+    mouseCallback(GLUT_LEFT_BUTTON, GLUT_DOWN, 500, windowY(300));
+    EXPECT_EQ(shellState().hoveredHandler, scene.rotation());
+    clock.advance(30);
+    motionCallback(530, windowY(300));
+    clock.advance(10);
+    mouseCallback(GLUT_LEFT_BUTTON, GLUT_UP, 530, windowY(300));
+    EXPECT_TRUE(log.empty());
+    EXPECT_DOUBLE_EQ(scene.ownRotation.spin.x, 30.0 / 40.0);
+}
+
+TEST_F(ShellPointer, SecondPressStartsAFreshTrail) {
+    mouseCallback(GLUT_LEFT_BUTTON, GLUT_DOWN, 100, windowY(100));
+    motionCallback(110, windowY(100));
+    mouseCallback(GLUT_LEFT_BUTTON, GLUT_UP, 110, windowY(100));
+    clock.advance(5);
+    mouseCallback(GLUT_LEFT_BUTTON, GLUT_DOWN, 200, windowY(100));
+    ASSERT_EQ(shellState().motionTrail.size(), 1u);
+    EXPECT_EQ(shellState().motionTrail[0].x, 200);
+    EXPECT_EQ(shellState().motionTrail[0].y, 100);
+    EXPECT_EQ(shellState().motionTrail[0].t, 1005);
+}
+
+TEST_F(ShellPointer, ReleaseAfterRestingFlingsWithZeroVelocity) {
+    mouseCallback(GLUT_LEFT_BUTTON, GLUT_DOWN, 100, windowY(100));
+    motionCallback(105, windowY(100));
+    clock.advance(100);
+    mouseCallback(GLUT_LEFT_BUTTON, GLUT_UP, 105, windowY(100));
+    ASSERT_EQ(log.back(), "fling a");
+    EXPECT_EQ(a->lastVelocity.x, 0.0);
+    EXPECT_EQ(a->lastVelocity.y, 0.0);
+}
+
+TEST_F(ShellPointer, ReleaseInTheSameMillisecondAsThePressDeliversNoFling) {
+    mouseCallback(GLUT_LEFT_BUTTON, GLUT_DOWN, 100, windowY(100));
+    mouseCallback(GLUT_LEFT_BUTTON, GLUT_UP, 100, windowY(100));
+    EXPECT_EQ(log.back(), "release a");
+}
+
+class ShellKeys : public testing::GlTest {
+protected:
+    void SetUp() override {
+        GlTest::SetUp();
+        for (TestScene* s : {&first, &second, &third}) {
+            SceneRegistry::instance().appendToShowList(s->identifier);
+            s->panel->colourPicker = s->panel->add(std::make_unique<RecordingControl>("p", log));
+            s->panel->colourPicker->hidden = true;
+        }
+    }
+    std::vector<std::string> log;
+    TestScene first{"first"}, second{"second"}, third{"third"};
+};
+
+TEST_F(ShellKeys, StepKeysMoveThroughTheShowListWithoutWrapping) {
+    SceneRegistry& registry = SceneRegistry::instance();
+    specialCallback(GLUT_KEY_LEFT, 0, 0);
+    specialCallback(GLUT_KEY_PAGE_UP, 0, 0);
+    EXPECT_EQ(registry.currentIndex(), 0);
+    specialCallback(GLUT_KEY_RIGHT, 0, 0);
+    EXPECT_EQ(registry.currentIndex(), 1);
+    specialCallback(GLUT_KEY_PAGE_DOWN, 0, 0);
+    EXPECT_EQ(registry.currentIndex(), 2);
+    specialCallback(GLUT_KEY_RIGHT, 0, 0);
+    specialCallback(GLUT_KEY_PAGE_DOWN, 0, 0);
+    EXPECT_EQ(registry.currentIndex(), 2);
+    specialCallback(GLUT_KEY_PAGE_UP, 0, 0);
+    EXPECT_EQ(registry.currentIndex(), 1);
+    for (int key : {GLUT_KEY_UP, GLUT_KEY_DOWN, GLUT_KEY_HOME, GLUT_KEY_END, GLUT_KEY_INSERT,
+                    GLUT_KEY_F4, GLUT_KEY_F12, 0, 99, 106, 1000, -3}) {
+        specialCallback(key, 0, 0);
+    }
+    EXPECT_EQ(registry.currentIndex(), 1);
+}
+
+TEST_F(ShellKeys, STogglesTheColourPickerOfTheCurrentSceneOnly) {
+    keyboardCallback('s', 0, 0);
+    EXPECT_FALSE(first.panel->colourPicker->hidden);
+    keyboardCallback('S', 0, 0);
+    EXPECT_TRUE(first.panel->colourPicker->hidden);
+    keyboardCallback('s', 0, 0);
+    specialCallback(GLUT_KEY_RIGHT, 0, 0);
+    EXPECT_TRUE(second.panel->colourPicker->hidden); // each scene starts with it hidden
+    keyboardCallback('x', 0, 0);
+    keyboardCallback(0, 0, 0);
+    EXPECT_TRUE(second.panel->colourPicker->hidden);
+}
+
+// No GL context here: the death test forks, and a forked child should not inherit the
+// renderer's threads.
+TEST(ShellQuitKeys, EscapeAndF1ToF3EndTheProcessNormally) {
+    EXPECT_EXIT(keyboardCallback(27, 0, 0), ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(specialCallback(GLUT_KEY_F1, 0, 0), ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(specialCallback(GLUT_KEY_F2, 0, 0), ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(specialCallback(GLUT_KEY_F3, 0, 0), ::testing::ExitedWithCode(0), "");
+}
+
+TEST(ShellWithoutScenes, CallbacksDoNothingWithAnEmptyShowList) {
+    testing::ensureGlContext();
+    ASSERT_EQ(SceneRegistry::instance().current(), nullptr);
+    reshapeCallback(640, 480);
+    passiveMotionCallback(10, 10);
+    mouseCallback(GLUT_LEFT_BUTTON, GLUT_DOWN, 10, 10);
+    motionCallback(20, 20);
+    mouseCallback(GLUT_LEFT_BUTTON, GLUT_UP, 20, 20);
+    keyboardCallback('s', 0, 0);
+    specialCallback(GLUT_KEY_RIGHT, 0, 0);
+    displayCallback();
+    EXPECT_EQ(shellState().hoveredHandler, nullptr);
+    EXPECT_EQ(shellState().windowWidth, 640);
+}
+
+TEST(ShellWithoutScenes, ReshapeToNoAreaThenBackDrawsNormally) {
+    testing::ensureGlContext();
+    std::vector<std::string> log;
+    TestScene scene("resized");
+    SceneRegistry::instance().appendToShowList("resized");
+    auto* control = scene.panel->add(std::make_unique<RecordingControl>("c", log));
+    reshapeCallback(800, 0);
+    displayCallback();
+    EXPECT_EQ(control->draws, 0);
+    reshapeCallback(0, 0);
+    displayCallback();
+    reshapeCallback(800, 600);
+    displayCallback();
+    EXPECT_EQ(control->draws, 1);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+} // namespace
+} // namespace tessivo

@@ -1,0 +1,73 @@
+#include "tests/support/x_session.h"
+
+#include <gtest/gtest.h>
+
+namespace tessivo::testing {
+namespace {
+
+class TessivoWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_FALSE(server.display().empty()) << "could not start Xvfb";
+        program = std::make_unique<Program>(server, TESSIVO_BINARY);
+        window = waitForWindow(server, "Tessivo", 20000);
+        ASSERT_FALSE(window.empty()) << "no window titled Tessivo appeared\n"
+                                     << program->standardError();
+    }
+    XServer server;
+    std::unique_ptr<Program> program;
+    std::string window;
+};
+
+TEST_F(TessivoWindow, OpensAt800By600) {
+    const WindowGeometry geometry = windowGeometry(server, window);
+    EXPECT_EQ(geometry.width, 800);
+    EXPECT_EQ(geometry.height, 600);
+    EXPECT_TRUE(program->running());
+}
+
+TEST_F(TessivoWindow, DrawsNothingWhileTheShowListIsEmpty) {
+    sleepMilliseconds(500);
+    const Image picture = screenshot(server, window);
+    ASSERT_EQ(picture.width, 800);
+    ASSERT_EQ(picture.height, 600);
+    // Never cleared nor swapped: one uniform colour, whatever the window system left there.
+    EXPECT_EQ(picture.countNear(picture.at(0, 0), 0), 800 * 600);
+    EXPECT_TRUE(program->running()) << program->standardError();
+}
+
+TEST_F(TessivoWindow, EscapeEndsTheProgramWithExitCodeZero) {
+    sleepMilliseconds(500);
+    sendKey(server, window, "Escape");
+    const auto code = program->waitForExit(10000);
+    ASSERT_TRUE(code) << "still running after Escape";
+    EXPECT_EQ(*code, 0) << program->standardError();
+}
+
+TEST_F(TessivoWindow, F1EndsTheProgramWithExitCodeZero) {
+    sleepMilliseconds(500);
+    sendKey(server, window, "F1");
+    const auto code = program->waitForExit(10000);
+    ASSERT_TRUE(code) << "still running after F1";
+    EXPECT_EQ(*code, 0) << program->standardError();
+}
+
+TEST_F(TessivoWindow, SurvivesPointerAndKeysAndResizes) {
+    drag(server, window, 400, 300, 500, 350);
+    click(server, window, 40, 580);
+    for (const char* key : {"Right", "Next", "Left", "Prior", "s", "S", "Up", "F5", "x"}) {
+        sendKey(server, window, key);
+    }
+    server.run("xdotool windowsize " + window + " 1 1");
+    sleepMilliseconds(300);
+    server.run("xdotool windowsize " + window + " 1024 768");
+    sleepMilliseconds(300);
+    EXPECT_TRUE(program->running()) << program->standardError();
+    sendKey(server, window, "Escape");
+    const auto code = program->waitForExit(10000);
+    ASSERT_TRUE(code);
+    EXPECT_EQ(*code, 0) << program->standardError();
+}
+
+} // namespace
+} // namespace tessivo::testing

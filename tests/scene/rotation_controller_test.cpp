@@ -1,0 +1,202 @@
+#include "scene/rotation_controller.h"
+#include "tests/support/gl_context.h"
+
+#include <GL/gl.h>
+
+#include <gtest/gtest.h>
+#include <random>
+
+namespace tessivo {
+namespace {
+
+using testing::FixedClock;
+
+// A 3x3 rotation, rows first, built independently of the controller: Rodrigues' formula.
+struct Matrix3 {
+    double m[3][3];
+};
+
+Matrix3 rotationMatrix(Vec3 axis, double degrees) {
+    const Vec3 a = normalised(axis);
+    const double t = degrees * M_PI / 180.0;
+    const double c = std::cos(t), s = std::sin(t), k = 1.0 - c;
+    return {{{c + a.x * a.x * k, a.x * a.y * k - a.z * s, a.x * a.z * k + a.y * s},
+             {a.y * a.x * k + a.z * s, c + a.y * a.y * k, a.y * a.z * k - a.x * s},
+             {a.z * a.x * k - a.y * s, a.z * a.y * k + a.x * s, c + a.z * a.z * k}}};
+}
+
+Matrix3 product(const Matrix3& a, const Matrix3& b) {
+    Matrix3 r{};
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j)
+            for (int k = 0; k < 3; ++k)
+                r.m[i][j] += a.m[i][k] * b.m[k][j];
+    return r;
+}
+
+Matrix3 identity() {
+    return rotationMatrix({0, 0, 1}, 0.0);
+}
+
+// The orientation is column-major: entry (row i, column j) is orientation[4j + i].
+void expectOrientation(const RotationController& controller, const Matrix3& expected,
+                       double tolerance = 2e-6) {
+    for (int i = 0; i < 3; ++i) {
+        for (int j = 0; j < 3; ++j) {
+            EXPECT_NEAR(controller.orientation[4 * j + i], expected.m[i][j], tolerance)
+                << "row " << i << " column " << j;
+        }
+    }
+    // The fourth row and column are never touched.
+    EXPECT_EQ(controller.orientation[3], 0.0f);
+    EXPECT_EQ(controller.orientation[12], 0.0f);
+    EXPECT_EQ(controller.orientation[15], 1.0f);
+}
+
+TEST(RotationController, StartsAtTheIdentityAtRest) {
+    RotationController controller;
+    expectOrientation(controller, identity(), 0.0);
+    EXPECT_EQ(controller.spin.x, 0.0);
+    EXPECT_EQ(controller.spin.y, 0.0);
+}
+
+TEST(RotationController, YawPitchConstructorTurnsAboutYThenAboutX) {
+    // Both turns premultiply, about the screen axes: Rx(20) * Ry(10).
+    RotationController controller(10, 20);
+    expectOrientation(controller,
+                      product(rotationMatrix({1, 0, 0}, 20), rotationMatrix({0, 1, 0}, 10)));
+    RotationController pitchOnly(0, 20);
+    expectOrientation(pitchOnly, rotationMatrix({1, 0, 0}, 20));
+}
+
+TEST(RotationController, RotateAboutMatchesAnIndependentRotationForRandomAxes) {
+    std::mt19937 random(2024);
+    std::uniform_real_distribution<double> component(-1.0, 1.0);
+    std::uniform_real_distribution<double> angle(-720.0, 720.0);
+    for (int trial = 0; trial < 200; ++trial) {
+        RotationController controller;
+        Matrix3 expected = identity();
+        for (int turn = 0; turn < 3; ++turn) {
+            Vec3 axis{component(random), component(random), component(random)};
+            if (length(axis) < 1e-3) {
+                axis = {0, 0, 1};
+            }
+            const double degrees = angle(random);
+            controller.rotateAbout(axis, degrees);
+            expected = product(rotationMatrix(axis, degrees), expected);
+        }
+        expectOrientation(controller, expected, 1e-5);
+    }
+}
+
+TEST(RotationController, RotateAboutCoordinateAxesIsRightHanded) {
+    RotationController controller;
+    controller.rotateAbout({0, 0, 1}, 90);
+    // x goes to y.
+    EXPECT_NEAR(controller.orientation[0], 0.0f, 1e-7);
+    EXPECT_NEAR(controller.orientation[1], 1.0f, 1e-7);
+}
+
+TEST(RotationController, NinetyPixelDragToTheRightTurnsNinetyDegreesAboutY) {
+    FixedClock clock(5000);
+    RotationController controller;
+    controller.onPress({100, 300});
+    for (int x = 110; x <= 190; x += 10) {
+        clock.advance(10);
+        controller.onDrag({static_cast<double>(x), 300});
+    }
+    expectOrientation(controller, rotationMatrix({0, 1, 0}, 90), 1e-5);
+    // The front of the object (+z, towards the viewer) now faces right.
+    EXPECT_NEAR(controller.orientation[8], 1.0f, 1e-5);
+}
+
+TEST(RotationController, DragUpwardsTurnsTheFrontUpwards) {
+    FixedClock clock(0);
+    RotationController controller;
+    controller.onPress({100, 100});
+    controller.onDrag({100, 130});
+    // The image of +z gains a positive y component.
+    EXPECT_GT(controller.orientation[9], 0.4f);
+}
+
+TEST(RotationController, QuickFlickSpinsAtTheSpeedOfTheLastDrag) {
+    FixedClock clock(1000);
+    RotationController controller;
+    controller.onPress({100, 100});
+    for (int i = 1; i <= 5; ++i) {
+        clock.advance(20);
+        controller.onDrag({100.0 + 10 * i, 100});
+    }
+    controller.onRelease({150, 100});
+    EXPECT_DOUBLE_EQ(controller.spin.x, 0.5);
+    EXPECT_DOUBLE_EQ(controller.spin.y, 0.0);
+
+    // 500 degrees per second about the screen's y axis: after 1 s the drag's 50 degrees and the
+    // spin's 500 add to 550, that is 190.
+    controller.advanceSpin(clock.now()); // the first apply only records the time
+    expectOrientation(controller, rotationMatrix({0, 1, 0}, 50), 1e-5);
+    clock.advance(1000);
+    controller.advanceSpin(clock.now());
+    expectOrientation(controller, rotationMatrix({0, 1, 0}, 190), 1e-4);
+
+    controller.onPress({10, 10});
+    EXPECT_EQ(controller.spin.x, 0.0);
+}
+
+TEST(RotationController, ReleaseAfterRestingLeavesTheObjectAtRest) {
+    FixedClock clock(0);
+    RotationController controller;
+    controller.onPress({100, 100});
+    clock.advance(30);
+    controller.onDrag({160, 100});
+    clock.advance(200);
+    controller.onRelease({160, 100});
+    EXPECT_EQ(controller.spin.x, 0.0);
+    EXPECT_EQ(controller.spin.y, 0.0);
+}
+
+TEST(RotationController, FirstApplyOnlyRecordsTheTime) {
+    RotationController controller;
+    controller.spin = {1.0, 0.0};
+    controller.advanceSpin(12345);
+    expectOrientation(controller, identity(), 0.0);
+    controller.advanceSpin(12345 + 90);
+    expectOrientation(controller, rotationMatrix({0, 1, 0}, 90), 1e-5);
+}
+
+TEST(SpinFromTrail, UsesTheOldestSampleYoungerThan200Milliseconds) {
+    const std::vector<TrailSample> trail{{0, 0, 0}, {10, 0, 100}, {40, 20, 150}};
+    // At 300 the sample of time 100 is exactly 200 ms old and no longer counts.
+    auto spin = spinFromTrail(trail, 60, 40, 300);
+    ASSERT_TRUE(spin);
+    EXPECT_DOUBLE_EQ(spin->x, 20.0 / 150.0);
+    EXPECT_DOUBLE_EQ(spin->y, 20.0 / 150.0);
+    // At 299 it still does.
+    spin = spinFromTrail(trail, 60, 40, 299);
+    ASSERT_TRUE(spin);
+    EXPECT_DOUBLE_EQ(spin->x, 50.0 / 199.0);
+}
+
+TEST(SpinFromTrail, NoTimeSpanGivesNoSpin) {
+    EXPECT_FALSE(spinFromTrail({}, 10, 10, 50));
+    EXPECT_FALSE(spinFromTrail({{0, 0, 50}}, 10, 10, 50));
+    EXPECT_FALSE(spinFromTrail({{0, 0, 0}}, 10, 10, 500));
+}
+
+TEST(RotationController, ApplyMultipliesTheGlMatrixByTheOrientation) {
+    testing::ensureGlContext();
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glTranslated(0, 0, -10);
+    RotationController controller(30, 40);
+    controller.apply();
+    GLfloat m[16];
+    glGetFloatv(GL_MODELVIEW_MATRIX, m);
+    for (int i = 0; i < 12; ++i) {
+        EXPECT_NEAR(m[i], controller.orientation[i], 1e-6);
+    }
+    EXPECT_NEAR(m[14], -10.0f, 1e-6);
+}
+
+} // namespace
+} // namespace tessivo

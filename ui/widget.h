@@ -1,0 +1,40 @@
+#pragma once
+
+#include "math/vec2.h"
+
+namespace tessivo {
+
+class PointerHandler;
+
+// The window corner that a control's offset is measured from.
+enum Anchor : int { TopLeft = 0, BottomLeft = 1, TopRight = 2, BottomRight = 3 };
+
+// Base of every on-screen control: where it sits, whether it is drawn, which points belong to
+// it. A concrete control derives from Widget and from PointerHandler; target() hands out its
+// PointerHandler part.
+class Widget {
+public:
+    virtual ~Widget() = default;
+
+    // Whether p (overlay coordinates) belongs to the control.
+    virtual bool contains(const Vec2& /*p*/) const { return false; }
+
+    // The handler that should receive the pointer at p, or nullptr. Usually the control itself
+    // when contains(p). Not const: some controls remember the point (the menu, choice rows).
+    virtual PointerHandler* target(const Vec2& /*p*/) { return nullptr; }
+
+    // Draws the control in the pixel overlay (lighting and depth test are off).
+    virtual void draw() = 0;
+
+    // position = offset + the anchor's corner of a width x height window. Any anchor other than
+    // the four corners counts as bottom-left.
+    void layout(int width, int height);
+
+    Vec2 offset;
+    Vec2 position;
+    int anchor = BottomLeft;
+    // A hidden control is not drawn, but it still takes part in hit testing.
+    bool hidden = false;
+};
+
+} // namespace tessivo

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "math/vec2.h"
+#include "ui/widget.h"
+
+#include <memory>
+#include <vector>
+
+namespace tessivo {
+
+class PointerHandler;
+
+// The ordered controls of one scene. Controls added first win hit tests; controls added later
+// are drawn on top.
+class WidgetPanel {
+public:
+    WidgetPanel();
+    WidgetPanel(const WidgetPanel&) = delete;
+    WidgetPanel& operator=(const WidgetPanel&) = delete;
+
+    // Appends the control; the panel owns it from now on. Returns it for the caller's
+    // convenience (to set offset and anchor, or keep a non-owning pointer).
+    template <class Control> Control* add(std::unique_ptr<Control> control) {
+        Control* raw = control.get();
+        widgets.push_back(std::move(control));
+        return raw;
+    }
+
+    // Places every control for a width x height window.
+    void layout(int width, int height);
+
+    // Draws the controls that are not hidden, in order, with lighting and depth testing off.
+    // The GL state it changes is restored afterwards.
+    void draw();
+
+    // The first control's answer, in the order added, that is not nullptr.
+    PointerHandler* target(const Vec2& p);
+
+    std::vector<std::unique_ptr<Widget>> widgets;
+    // The background-colour control, also held in widgets; nullptr while the panel has none.
+    Widget* colourPicker = nullptr;
+};
+
+} // namespace tessivo
