@@ -1,0 +1,140 @@
+// The immediate-mode side of StripModel: each draw function emits what the matching geometry
+// function computes.
+
+#include "app/clock.h"
+#include "math/draw_helpers.h"
+#include "surfaces/moebius/strip_model.h"
+#include "surfaces/moebius/wheel.h"
+
+#include <GL/gl.h>
+
+namespace tessivo {
+
+namespace {
+
+void emitAll(const std::vector<StripPrimitive>& primitives) {
+    for (const StripPrimitive& primitive : primitives) {
+        emitStripPrimitive(primitive);
+    }
+}
+
+} // namespace
+
+void StripModel::drawFaceStrip(double wa, double na, double wb, double nb, double e, double f,
+                               double g) const {
+    emitStripPrimitive(faceStrip(wa, na, wb, nb, e, f, g));
+}
+
+void StripModel::drawFaceSpan(double wa, double na, double wb, double nb, double e, double f,
+                              double g, double xa, double xb, int k) const {
+    emitStripPrimitive(faceSpan(wa, na, wb, nb, e, f, g, xa, xb, k));
+}
+
+void StripModel::drawShiftedStrip(double wa, double na, double wb, double nb, double e, double f,
+                                  double dw, double dn) const {
+    emitStripPrimitive(shiftedStrip(wa, na, wb, nb, e, f, dw, dn));
+}
+
+void StripModel::drawEndCaps(double wa, double na, double wb, double nb, double xa,
+                             double xb) const {
+    emitAll(endCaps(wa, na, wb, nb, xa, xb));
+}
+
+void StripModel::drawRegionPatch(double ua, double ub, double xa, double xb) const {
+    emitAll(regionPatch(ua, ub, xa, xb));
+}
+
+void StripModel::drawBorderPatch(double ua, double ub, double xa, double xb) const {
+    emitAll(borderPatch(ua, ub, xa, xb));
+}
+
+void StripModel::drawStrip() {
+    glPushMatrix();
+    // The band is built round the z axis with its middle on -x; stand it up for the viewer.
+    glRotated(90.0, 0.0, 0.0, 1.0);
+    glRotated(-90.0, 0.0, 1.0, 0.0);
+    applyMode();
+    setMaterial(GL_FRONT_AND_BACK, GL_SPECULAR, 1.0, 1.0, 1.0, 1.0);
+    glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, 100.0f);
+    switch (mode) {
+    case 0:
+        drawSolid();
+        break;
+    case 1:
+        drawWheels();
+        // The band of the wheel scene does not change shape: it is compiled once per choice
+        // of appearance and replayed every frame.
+        if (listDirty) {
+            glNewList(bandList, GL_COMPILE);
+            playStripDrawing(appearanceDrawing());
+            glEndList();
+            listDirty = false;
+        }
+        glCallList(bandList);
+        break;
+    case 3:
+        drawCutInTwo();
+        break;
+    case 4:
+        drawSliding();
+        break;
+    case 5:
+        drawCutInThree();
+        break;
+    case 6:
+        drawMap();
+        break;
+    default:
+        break;
+    }
+    glPopMatrix();
+}
+
+void StripModel::drawSolid() const {
+    playStripDrawing(solidDrawing());
+}
+
+void StripModel::drawTranslucent() const {
+    playStripDrawing(translucentDrawing());
+}
+
+void StripModel::drawStriped() const {
+    playStripDrawing(stripedDrawing());
+}
+
+void StripModel::drawCutInTwo() const {
+    playStripDrawing(cutInTwoDrawing());
+}
+
+void StripModel::drawSliding() {
+    bend = 1.0;
+    cutSpread = 0.0;
+    playStripDrawing(slidingDrawing());
+}
+
+void StripModel::drawCutInThree() const {
+    playStripDrawing(cutInThreeDrawing());
+}
+
+void StripModel::drawMap() const {
+    playStripDrawing(mapDrawing());
+}
+
+void StripModel::drawWheelAt(double x) const {
+    const StripFrame frame = frameAt(x);
+    glPushMatrix();
+    // The wheel's frame: x along the band's width (the axle), y along its normal, z along
+    // the band; then up onto the face.
+    multFrame(frame.centre, frame.across, frame.normal);
+    glTranslated(0.0, thickness / 2.0, 0.0);
+    drawWheel(x * closedLength);
+    glPopMatrix();
+}
+
+void StripModel::drawWheels() const {
+    for (const double x : wheelParameters(nowMilliseconds())) {
+        drawWheelAt(x);
+    }
+}
+
+} // namespace tessivo

@@ -1,0 +1,341 @@
+#include "surfaces/moebius/strip_model.h"
+
+#include <gtest/gtest.h>
+#include <random>
+
+namespace tessivo {
+namespace {
+
+// The primitives of a drawing, and the materials and names that precede them.
+std::vector<StripPrimitive> primitivesOf(const StripDrawing& drawing) {
+    std::vector<StripPrimitive> primitives;
+    for (const StripDrawStep& step : drawing) {
+        if (const auto* primitive = std::get_if<StripPrimitive>(&step)) {
+            primitives.push_back(*primitive);
+        }
+    }
+    return primitives;
+}
+
+int countOf(const StripDrawing& drawing, StripPrimitiveKind kind) {
+    int count = 0;
+    for (const StripPrimitive& primitive : primitivesOf(drawing)) {
+        count += primitive.kind == kind;
+    }
+    return count;
+}
+
+bool usesColour(const StripDrawing& drawing, const StripColour& colour) {
+    for (const StripDrawStep& step : drawing) {
+        if (const auto* material = std::get_if<StripMaterialStep>(&step)) {
+            const StripColour& c = material->colour;
+            if (c.r == colour.r && c.g == colour.g && c.b == colour.b && c.a == colour.a) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// Across and normal coordinates of a vertex of sample i of a full-length strip.
+struct CrossSection {
+    double w, n;
+};
+CrossSection crossSection(const StripModel& strip, const StripPrimitive& primitive, size_t v) {
+    const StripFrame frame = strip.frameAt(static_cast<double>(v / 2) / 256.0);
+    const Vec3 d = primitive.vertices[v].position - frame.centre;
+    return {dot(d, frame.across), dot(d, frame.normal)};
+}
+
+StripModel stripInMode(int mode, double param) {
+    StripModel strip;
+    strip.mode = mode;
+    strip.param = param;
+    strip.applyMode();
+    return strip;
+}
+
+TEST(StripPrimitives, SampleCountsAndResolution) {
+    StripModel strip;
+    strip.bend = 0.7;
+    EXPECT_EQ(StripModel::regionPatchSegments(0.0, 1.0), 256);
+    EXPECT_EQ(StripModel::regionPatchSegments(0.0, 0.33133), 91);
+    EXPECT_EQ(StripModel::regionPatchSegments(0.5, 0.5), 10);
+    EXPECT_EQ(StripModel::regionPatchSegments(0.33133, 0.0), 91);
+    const StripPrimitive face = strip.faceStrip(0.5, 0.025, -0.5, 0.025, 0, -1, 0);
+    EXPECT_EQ(face.kind, StripPrimitiveKind::QuadStrip);
+    EXPECT_EQ(face.vertices.size(), 2u * 257u);
+    const StripPrimitive span = strip.faceSpan(0.5, 0.0, -0.5, 0.0, 0, 1, 0, 0.2, 0.4, 10);
+    ASSERT_EQ(span.vertices.size(), 22u);
+    for (int i = 0; i <= 10; ++i) {
+        const StripFrame frame = strip.frameAt(0.2 + 0.02 * i);
+        EXPECT_NEAR(length(span.vertices[2 * i].position - stripPoint(frame, 0.5, 0)), 0, 1e-12);
+        EXPECT_NEAR(length(span.vertices[2 * i].normal - frame.normal), 0, 1e-12);
+    }
+    EXPECT_TRUE(strip.faceSpan(0.5, 0, -0.5, 0, 0, 1, 0, 0.2, 0.4, 0).vertices.empty());
+    const auto patch = strip.regionPatch(0, 1.0 / 3.0, 0.0, 0.33133);
+    ASSERT_EQ(patch.size(), 2u);
+    EXPECT_EQ(patch[0].vertices.size(), 2u * 92u);
+    EXPECT_EQ(patch[1].vertices.size(), 2u * 92u);
+    // The last sample lies at xb.
+    const StripFrame last = strip.frameAt(0.33133);
+    EXPECT_NEAR(length(patch[0].vertices.back().position - stripPoint(last, -1.0 / 6.0, 0.025)), 0,
+                1e-12);
+    EXPECT_NEAR(length(patch[1].vertices.back().position - stripPoint(last, -1.0 / 6.0, -0.025)), 0,
+                1e-12);
+    EXPECT_NEAR(length(patch[1].vertices.back().normal - last.normal), 0, 1e-12);
+}
+
+TEST(StripPrimitives, CapsAndBorderPatchCorners) {
+    StripModel strip;
+    strip.bend = 0.4;
+    const auto caps = strip.endCaps(-0.5, -0.025, 0.5, 0.025, 0.0, 1.0);
+    ASSERT_EQ(caps.size(), 2u);
+    for (int end = 0; end < 2; ++end) {
+        const StripFrame frame = strip.frameAt(end);
+        const StripPrimitive& cap = caps[static_cast<size_t>(end)];
+        ASSERT_EQ(cap.vertices.size(), 4u);
+        const Vec3 corners[4] = {stripPoint(frame, -0.5, -0.025), stripPoint(frame, -0.5, 0.025),
+                                 stripPoint(frame, 0.5, 0.025), stripPoint(frame, 0.5, -0.025)};
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_NEAR(length(cap.vertices[i].position - corners[i]), 0, 1e-12);
+            EXPECT_NEAR(length(cap.vertices[i].normal + cross(frame.across, frame.normal)), 0,
+                        1e-12);
+        }
+    }
+    const auto border = strip.borderPatch(0.25, 0.75, 0.3, 0.31);
+    ASSERT_EQ(border.size(), 2u);
+    const StripFrame a = strip.frameAt(0.3);
+    const StripFrame b = strip.frameAt(0.31);
+    const Vec3 top[4] = {stripPoint(a, -0.25, 0.025), stripPoint(a, 0.25, 0.025),
+                         stripPoint(b, 0.25, 0.025), stripPoint(b, -0.25, 0.025)};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_NEAR(length(border[0].vertices[i].position - top[i]), 0, 1e-12);
+        EXPECT_NEAR(
+            length(border[1].vertices[i].position - (top[i] - 0.05 * (i < 2 ? a : b).normal)), 0,
+            1e-12);
+        EXPECT_NEAR(length(border[1].vertices[i].normal - (i < 2 ? a : b).normal), 0, 1e-12);
+    }
+}
+
+TEST(StripRenderings, SolidShowsItsCapsOnlyWhileOpen) {
+    const StripModel open = stripInMode(0, 0.999);
+    EXPECT_EQ(open.bend, 0.999);
+    EXPECT_EQ(countOf(open.solidDrawing(), StripPrimitiveKind::QuadStrip), 4);
+    EXPECT_EQ(countOf(open.solidDrawing(), StripPrimitiveKind::Polygon), 2);
+    const StripModel closed = stripInMode(0, 1.0);
+    EXPECT_EQ(countOf(closed.solidDrawing(), StripPrimitiveKind::QuadStrip), 4);
+    EXPECT_EQ(countOf(closed.solidDrawing(), StripPrimitiveKind::Polygon), 0);
+    const StripModel glass = stripInMode(1, 0.0);
+    const StripDrawing translucent = glass.translucentDrawing();
+    EXPECT_EQ(countOf(translucent, StripPrimitiveKind::QuadStrip), 4);
+    EXPECT_EQ(countOf(translucent, StripPrimitiveKind::Polygon), 0);
+    ASSERT_TRUE(std::holds_alternative<StripTranslucencyStep>(translucent.front()));
+    EXPECT_TRUE(std::get<StripTranslucencyStep>(translucent.front()).on);
+    EXPECT_FALSE(std::get<StripTranslucencyStep>(translucent.back()).on);
+    EXPECT_TRUE(usesColour(translucent, StripModel::translucentColour));
+    EXPECT_FALSE(usesColour(translucent, StripModel::faceColour));
+}
+
+// The face and edge normals of the solid band point into it, towards the centre line.
+TEST(StripRenderings, SolidNormalsFaceIntoTheBand) {
+    for (const double bend : {0.0, 0.3, 1.0}) {
+        const StripModel strip = stripInMode(0, bend);
+        for (const StripPrimitive& primitive : primitivesOf(strip.solidDrawing())) {
+            if (primitive.kind != StripPrimitiveKind::QuadStrip) {
+                continue;
+            }
+            for (size_t v = 0; v < primitive.vertices.size(); ++v) {
+                const StripFrame frame = strip.frameAt(static_cast<double>(v / 2) / 256.0);
+                const StripVertex& vertex = primitive.vertices[v];
+                EXPECT_LT(dot(vertex.normal, vertex.position - frame.centre), 0.0);
+                EXPECT_NEAR(length(vertex.normal), 1.0, 1e-12);
+            }
+        }
+    }
+}
+
+TEST(StripRenderings, StripedBandIsTwentyBlocks) {
+    const StripModel strip = stripInMode(1, 0.0);
+    const StripDrawing striped = strip.stripedDrawing();
+    EXPECT_EQ(countOf(striped, StripPrimitiveKind::QuadStrip), 80);
+    EXPECT_EQ(countOf(striped, StripPrimitiveKind::Polygon), 40);
+    // Block i runs from 0.05 i to 0.05 i + 0.0375: its first face span starts and ends there.
+    const auto primitives = primitivesOf(striped);
+    for (int i = 0; i < 20; ++i) {
+        const StripPrimitive& face = primitives[static_cast<size_t>(6 * i)];
+        ASSERT_EQ(face.vertices.size(), 22u);
+        const Vec3 start = stripPoint(strip.frameAt(0.05 * i), 0.5, 0.025);
+        const Vec3 end = stripPoint(strip.frameAt(0.05 * i + 0.0375), -0.5, 0.025);
+        EXPECT_NEAR(length(face.vertices.front().position - start), 0, 1e-12);
+        EXPECT_NEAR(length(face.vertices.back().position - end), 0, 1e-12);
+    }
+    StripModel chooser = strip;
+    chooser.appearance = 1;
+    EXPECT_EQ(chooser.appearanceDrawing().size(), striped.size());
+    chooser.appearance = 2;
+    EXPECT_EQ(chooser.appearanceDrawing().size(), strip.translucentDrawing().size());
+    chooser.appearance = 0;
+    EXPECT_EQ(chooser.appearanceDrawing().size(), strip.solidDrawing().size());
+}
+
+// Mode 3: the halves touch at spread 0 and have each drifted a quarter width at spread 1.
+TEST(StripRenderings, CutInTwoHalvesDriftApart) {
+    for (const double spread : {0.0, 0.5, 1.0}) {
+        const StripModel strip = stripInMode(3, spread);
+        EXPECT_EQ(strip.bend, 1.0);
+        EXPECT_EQ(strip.cutSpread, spread);
+        const auto primitives = primitivesOf(strip.cutInTwoDrawing());
+        ASSERT_EQ(primitives.size(), 8u);
+        // The two cut edges: the +across half's at index 6, the other's at 7.
+        const StripPrimitive& plusCut = primitives[6];
+        const StripPrimitive& minusCut = primitives[7];
+        for (size_t v = 0; v < plusCut.vertices.size(); ++v) {
+            const double l = strip.cutSeparation(static_cast<double>(v / 2) / 256.0);
+            EXPECT_NEAR(crossSection(strip, plusCut, v).w, 0.25 * l, 1e-12);
+            EXPECT_NEAR(crossSection(strip, minusCut, v).w, -0.25 * l, 1e-12);
+            if (spread == 1.0) {
+                EXPECT_EQ(l, 1.0);
+            }
+        }
+        // The outer edges move with their halves.
+        EXPECT_NEAR(crossSection(strip, primitives[4], 130).w,
+                    0.5 + 0.25 * strip.cutSeparation(65.0 / 256.0), 1e-12);
+    }
+}
+
+TEST(StripRenderings, CutInThreeMiddlePieceChoices) {
+    StripModel strip = stripInMode(5, 1.0);
+    for (const int choice : {0, 1, 2}) {
+        strip.middlePiece = choice;
+        const StripDrawing drawing = strip.cutInThreeDrawing();
+        const auto primitives = primitivesOf(drawing);
+        EXPECT_EQ(primitives.size(), choice < 2 ? 12u : 8u);
+        EXPECT_EQ(usesColour(drawing, StripModel::highlightColour), choice == 1);
+        // No remaining primitive lies within the middle piece: every vertex of the outer
+        // pieces is beyond the cuts at a sixth of the width, pushed out by half a width.
+        int middle = 0;
+        for (const StripPrimitive& primitive : primitives) {
+            const double w = crossSection(strip, primitive, 200).w;
+            if (std::abs(w) < 0.2) {
+                ++middle;
+            } else {
+                EXPECT_GE(std::abs(w), 1.0 / 6.0 + 0.5 - 1e-12);
+            }
+        }
+        EXPECT_EQ(middle, choice < 2 ? 4 : 0);
+    }
+}
+
+TEST(StripRenderings, SlidingPiecesExchangeSides) {
+    auto extent = [](double param) {
+        StripModel strip;
+        strip.mode = 4;
+        strip.param = param;
+        strip.applyMode();
+        const auto primitives = primitivesOf(strip.slidingDrawing());
+        EXPECT_EQ(primitives.size(), 16u);
+        // Faces: P top, Q top. Their across extents and heights at one sample.
+        const CrossSection p0 = crossSection(strip, primitives[0], 100);
+        const CrossSection p1 = crossSection(strip, primitives[0], 101);
+        const CrossSection q0 = crossSection(strip, primitives[1], 100);
+        const CrossSection q1 = crossSection(strip, primitives[1], 101);
+        return std::array<double, 6>{std::min(p0.w, p1.w),
+                                     std::max(p0.w, p1.w),
+                                     std::min(q0.w, q1.w),
+                                     std::max(q0.w, q1.w),
+                                     p0.n,
+                                     q0.n};
+    };
+    const double eps = 0.04;
+    const auto start = extent(0.0);
+    EXPECT_NEAR(start[0], -1.1 + eps, 1e-12);
+    EXPECT_NEAR(start[1], -0.1 - eps, 1e-12);
+    EXPECT_NEAR(start[2], 0.1 + eps, 1e-12);
+    EXPECT_NEAR(start[3], 1.1 - eps, 1e-12);
+    const auto covering = extent(0.125);
+    EXPECT_NEAR(covering[0], -0.5 + eps, 1e-12);
+    EXPECT_NEAR(covering[2], -0.5 + eps, 1e-12);
+    EXPECT_NEAR(covering[4] - covering[5], 0.28, 1e-12); // P above Q along the normal
+    const auto exchanged = extent(0.25);
+    EXPECT_NEAR(exchanged[0], 0.1 + eps, 1e-12);
+    EXPECT_NEAR(exchanged[2], -1.1 + eps, 1e-12);
+    const auto period = extent(0.75);
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_NEAR(period[static_cast<size_t>(i)], exchanged[static_cast<size_t>(i)], 1e-9);
+    }
+}
+
+// The map's patches tile both faces of the band: each point (u, x) of the band, with the seam
+// identifying (u, x) at x < 0 with (1 - u, x + 1), is in exactly one patch.
+TEST(StripMap, PatchesTileTheBand) {
+    const auto layout = StripModel::mapLayout();
+    std::mt19937 random(8);
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    std::array<int, 7> hitsPerName{};
+    for (int i = 0; i < 20000; ++i) {
+        const double u = unit(random);
+        const double x = unit(random);
+        int covering = 0;
+        int name = -1;
+        for (const StripMapPatch& patch : layout) {
+            for (const double shift : {0.0, 1.0}) {
+                const double pu = shift == 0.0 ? u : 1.0 - u;
+                const double px = x - shift;
+                if (pu > patch.ua && pu < patch.ub && px > patch.xa && px < patch.xb) {
+                    ++covering;
+                    name = patch.name;
+                }
+            }
+        }
+        ASSERT_EQ(covering, 1) << "u " << u << " x " << x;
+        ++hitsPerName[static_cast<size_t>(name)];
+    }
+    // The outer lane (first and last thirds, twice the band's length) is split into regions
+    // 1, 2 and 6, the middle third into 3, 4 and 5: a fifth and a tenth of the band, less the
+    // borders.
+    for (int name = 1; name <= 6; ++name) {
+        const double share = name <= 2 || name == 6 ? 0.207 : 0.097;
+        EXPECT_NEAR(hitsPerName[static_cast<size_t>(name)] / 20000.0, share, 0.01) << name;
+    }
+}
+
+TEST(StripMap, RegionsAreNamedAndColouredFromThePalette) {
+    StripModel strip = stripInMode(6, 0.0);
+    strip.regionColours = {0, 3, 0, 6, 0, 1, 0};
+    const StripDrawing drawing = strip.mapDrawing();
+    std::vector<int> names;
+    int primitivesBeforeAnyName = 0;
+    for (size_t i = 0; i < drawing.size(); ++i) {
+        if (const auto* name = std::get_if<StripNameStep>(&drawing[i])) {
+            names.push_back(name->name);
+            if (name->name > 0) {
+                // The region's colour follows its name.
+                const auto* material = std::get_if<StripMaterialStep>(&drawing[i + 1]);
+                ASSERT_NE(material, nullptr);
+                const StripColour expected = strip.regionColour(name->name);
+                EXPECT_EQ(material->colour.r, expected.r);
+                EXPECT_EQ(material->colour.g, expected.g);
+                EXPECT_EQ(material->colour.b, expected.b);
+            }
+        } else if (names.empty() && std::holds_alternative<StripPrimitive>(drawing[i])) {
+            ++primitivesBeforeAnyName;
+        }
+    }
+    EXPECT_EQ(names, (std::vector<int>{1, 2, 3, 4, 5, 6, 0}));
+    EXPECT_EQ(primitivesBeforeAnyName, 16); // eight borders, both faces each
+    EXPECT_EQ(strip.regionColour(1).b, StripModel::mapPalette[3].b);
+    EXPECT_EQ(strip.regionColour(3).g, StripModel::mapPalette[6].g);
+    EXPECT_EQ(strip.regionColour(2).r, 0.8);
+    // Indices outside the palette show as uncoloured instead of reading past it.
+    strip.regionColours = {0, 7, -1, 1000, 0, 0, 0};
+    for (int region = 1; region <= 3; ++region) {
+        EXPECT_EQ(strip.regionColour(region).r, 0.8);
+        EXPECT_EQ(strip.regionColour(region).b, 0.8);
+    }
+    EXPECT_EQ(strip.regionColour(0).g, 0.8);
+    EXPECT_EQ(strip.regionColour(9).g, 0.8);
+}
+
+} // namespace
+} // namespace tessivo
