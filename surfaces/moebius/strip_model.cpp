@@ -38,7 +38,7 @@ constexpr double largestClockOffset = 214748.5;
 
 // ---- Geometry ----
 
-StripFrame StripModel::frameAt(double x) const {
+MoebiusFrame StripModel::frameAt(double x) const {
     const double s = 2.0 * x - 1.0;
     const double a = (1.0 - bend) * startLength + bend * closedLength;
     const Vec3 up{0.0, 0.0, 1.0};
@@ -101,7 +101,7 @@ StripPrimitive StripModel::faceSpan(double wa, double na, double wb, double nb, 
     strip.vertices.reserve(2 * static_cast<size_t>(k + 1));
     for (int i = 0; i <= k; ++i) {
         const double x = ((k - i) * xa + i * xb) / k;
-        const StripFrame frame = frameAt(x);
+        const MoebiusFrame frame = frameAt(x);
         const Vec3 shift = (0.25 * g * cutSeparation(x)) * frame.across;
         const Vec3 normal = e * frame.across + f * frame.normal;
         strip.vertices.push_back({normal, stripPoint(frame, wa, na) + shift});
@@ -115,7 +115,7 @@ StripPrimitive StripModel::shiftedStrip(double wa, double na, double wb, double 
     StripPrimitive strip{StripPrimitiveKind::QuadStrip, {}};
     strip.vertices.reserve(2 * (lengthSegments + 1));
     for (int i = 0; i <= lengthSegments; ++i) {
-        const StripFrame frame = frameAt(static_cast<double>(i) / lengthSegments);
+        const MoebiusFrame frame = frameAt(static_cast<double>(i) / lengthSegments);
         const Vec3 normal = e * frame.across + f * frame.normal;
         strip.vertices.push_back({normal, stripPoint(frame, wa + dw, na + dn)});
         strip.vertices.push_back({normal, stripPoint(frame, wb + dw, nb + dn)});
@@ -127,7 +127,7 @@ std::vector<StripPrimitive> StripModel::endCaps(double wa, double na, double wb,
                                                 double xa, double xb) const {
     std::vector<StripPrimitive> caps;
     for (const double x : {xa, xb}) {
-        const StripFrame frame = frameAt(x);
+        const MoebiusFrame frame = frameAt(x);
         const Vec3 normal = -cross(frame.across, frame.normal);
         caps.push_back({StripPrimitiveKind::Polygon,
                         {{normal, stripPoint(frame, wa, na)},
@@ -149,7 +149,7 @@ std::vector<StripPrimitive> StripModel::regionPatch(double ua, double ub, double
         StripPrimitive strip{StripPrimitiveKind::QuadStrip, {}};
         strip.vertices.reserve(2 * static_cast<size_t>(k + 1));
         for (int i = 0; i <= k; ++i) {
-            const StripFrame frame = frameAt(xa + i * (xb - xa) / k);
+            const MoebiusFrame frame = frameAt(xa + i * (xb - xa) / k);
             strip.vertices.push_back({frame.normal, stripPoint(frame, wp, n)});
             strip.vertices.push_back({frame.normal, stripPoint(frame, wq, n)});
         }
@@ -163,8 +163,8 @@ std::vector<StripPrimitive> StripModel::borderPatch(double ua, double ub, double
     const double wp = (ua - 0.5) * stripWidth;
     const double wq = (ub - 0.5) * stripWidth;
     const double h = thickness / 2.0;
-    const StripFrame first = frameAt(xa);
-    const StripFrame last = frameAt(xb);
+    const MoebiusFrame first = frameAt(xa);
+    const MoebiusFrame last = frameAt(xb);
     std::vector<StripPrimitive> faces;
     for (const double n : {h, -h}) {
         faces.push_back({StripPrimitiveKind::Polygon,
@@ -448,7 +448,7 @@ std::vector<double> StripModel::wheelParameters(int now) const {
 }
 
 WheelPose StripModel::wheelPoseAt(double x) const {
-    const StripFrame frame = frameAt(x);
+    const MoebiusFrame frame = frameAt(x);
     const double ht = thickness / 2.0;
     return {stripPoint(frame, 0.0, ht), stripPoint(frame, 0.0, ht + wheelRadius), frame.across,
             frame.normal, wheelRollDegrees(x * closedLength) * (pi / 180.0)};

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "surfaces/moebius/moebius_frame.h"
 #include "surfaces/moebius/strip_drawing.h"
-#include "surfaces/moebius/strip_frame.h"
 #include "surfaces/moebius/strip_primitive.h"
 
 #include <array>
@@ -95,7 +95,7 @@ public:
     // straight segment along y in the plane x = 0, with across (0, 0, 1) and normal (-1, 0, 0);
     // the curved formula tends to it as bend -> 0 and stays finite for every bend > 0, however
     // small.
-    StripFrame frameAt(double x) const;
+    MoebiusFrame frameAt(double x) const;
 
     // Sets twist from a dial angle (radians), snapping to the nearest multiple of pi when the
     // angle lies within 0.1 pi of it, so that a dial near pi gives an exact Moebius band.

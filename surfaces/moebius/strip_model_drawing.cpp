@@ -121,7 +121,7 @@ void StripModel::drawMap() const {
 }
 
 void StripModel::drawWheelAt(double x) const {
-    const StripFrame frame = frameAt(x);
+    const MoebiusFrame frame = frameAt(x);
     glPushMatrix();
     // The wheel's frame: x along the band's width (the axle), y along its normal, z along
     // the band; then up onto the face.

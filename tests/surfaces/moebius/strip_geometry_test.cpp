@@ -21,7 +21,7 @@ StripModel model(double bend, double twist) {
     return strip;
 }
 
-TEST(StripFrame, FlatSquareAtBendZero) {
+TEST(MoebiusStripFrame, FlatSquareAtBendZero) {
     const StripModel strip = model(0.0, pi);
     expectNear(strip.frameAt(0).centre, {0, -0.5, 0});
     expectNear(strip.frameAt(1).centre, {0, 0.5, 0});
@@ -29,22 +29,22 @@ TEST(StripFrame, FlatSquareAtBendZero) {
     std::uniform_real_distribution<double> any(-2.0, 3.0);
     for (int i = 0; i < 200; ++i) {
         const double x = any(random);
-        const StripFrame frame = strip.frameAt(x);
+        const MoebiusFrame frame = strip.frameAt(x);
         expectNear(frame.centre, {0, x - 0.5, 0});
         expectNear(frame.across, {0, 0, 1});
         expectNear(frame.normal, {-1, 0, 0});
     }
 }
 
-TEST(StripFrame, ClosedMoebiusBandMeetsItselfReversed) {
+TEST(MoebiusStripFrame, ClosedMoebiusBandMeetsItselfReversed) {
     const StripModel strip = model(1.0, pi);
     const double b = 15.0 / (2.0 * pi);
-    const StripFrame middle = strip.frameAt(0.5);
+    const MoebiusFrame middle = strip.frameAt(0.5);
     expectNear(middle.centre, {-b, 0, 0});
     expectNear(middle.across, {0, 0, 1});
     expectNear(middle.normal, {-1, 0, 0});
-    const StripFrame start = strip.frameAt(0);
-    const StripFrame end = strip.frameAt(1);
+    const MoebiusFrame start = strip.frameAt(0);
+    const MoebiusFrame end = strip.frameAt(1);
     expectNear(start.centre, {b, 0, 0});
     expectNear(start.across, {-1, 0, 0});
     expectNear(start.normal, {0, 0, 1});
@@ -56,8 +56,8 @@ TEST(StripFrame, ClosedMoebiusBandMeetsItselfReversed) {
     std::uniform_real_distribution<double> any(-3.0, 3.0);
     for (int i = 0; i < 200; ++i) {
         const double x = any(random);
-        const StripFrame here = strip.frameAt(x);
-        const StripFrame next = strip.frameAt(x + 1.0);
+        const MoebiusFrame here = strip.frameAt(x);
+        const MoebiusFrame next = strip.frameAt(x + 1.0);
         expectNear(next.centre, here.centre, 1e-9);
         expectNear(next.across, -1.0 * here.across, 1e-9);
         expectNear(next.normal, -1.0 * here.normal, 1e-9);
@@ -65,14 +65,14 @@ TEST(StripFrame, ClosedMoebiusBandMeetsItselfReversed) {
     }
 }
 
-TEST(StripFrame, ClosedUntwistedBandIsACylinder) {
+TEST(MoebiusStripFrame, ClosedUntwistedBandIsACylinder) {
     const StripModel strip = model(1.0, 0.0);
     const double b = 15.0 / (2.0 * pi);
     std::mt19937 random(3);
     std::uniform_real_distribution<double> any(-3.0, 3.0);
     for (int i = 0; i < 200; ++i) {
         const double x = any(random);
-        const StripFrame frame = strip.frameAt(x);
+        const MoebiusFrame frame = strip.frameAt(x);
         expectNear(frame.across, {0, 0, 1});
         EXPECT_NEAR(frame.centre.z, 0.0, 1e-12);
         EXPECT_NEAR(length(frame.centre), b, 1e-9);
@@ -84,7 +84,7 @@ TEST(StripFrame, ClosedUntwistedBandIsACylinder) {
 
 // Over any bend and twist the frame is orthonormal, the centre line is an arc of the current
 // length through (-bend b, 0, 0), and the ends have turned by -+bend twist / 2.
-TEST(StripFrame, ArcOfTheCurrentLengthWithTurnedEnds) {
+TEST(MoebiusStripFrame, ArcOfTheCurrentLengthWithTurnedEnds) {
     std::mt19937 random(4);
     std::uniform_real_distribution<double> unit(0.0, 1.0);
     for (int trial = 0; trial < 40; ++trial) {
@@ -96,7 +96,7 @@ TEST(StripFrame, ArcOfTheCurrentLengthWithTurnedEnds) {
         Vec3 previous = strip.frameAt(0).centre;
         const int steps = 2000;
         for (int i = 1; i <= steps; ++i) {
-            const StripFrame frame = strip.frameAt(static_cast<double>(i) / steps);
+            const MoebiusFrame frame = strip.frameAt(static_cast<double>(i) / steps);
             walked += length(frame.centre - previous);
             previous = frame.centre;
             EXPECT_NEAR(length(frame.across), 1.0, 1e-12);
@@ -110,7 +110,7 @@ TEST(StripFrame, ArcOfTheCurrentLengthWithTurnedEnds) {
     }
 }
 
-TEST(StripFrame, CurvedFormulaMeetsTheFlatBandAsBendVanishes) {
+TEST(MoebiusStripFrame, CurvedFormulaMeetsTheFlatBandAsBendVanishes) {
     const StripModel flat = model(0.0, pi);
     std::mt19937 random(5);
     std::uniform_real_distribution<double> any(-1.0, 2.0);
@@ -118,8 +118,8 @@ TEST(StripFrame, CurvedFormulaMeetsTheFlatBandAsBendVanishes) {
         const StripModel strip = model(bend, 2.0 * pi);
         for (int i = 0; i < 50; ++i) {
             const double x = any(random);
-            const StripFrame curved = strip.frameAt(x);
-            const StripFrame straight = flat.frameAt(x);
+            const MoebiusFrame curved = strip.frameAt(x);
+            const MoebiusFrame straight = flat.frameAt(x);
             ASSERT_TRUE(isFinite(curved.centre) && isFinite(curved.across) &&
                         isFinite(curved.normal))
                 << "bend " << bend;
@@ -132,7 +132,7 @@ TEST(StripFrame, CurvedFormulaMeetsTheFlatBandAsBendVanishes) {
     }
 }
 
-TEST(StripTwist, SnapsToMultiplesOfPiWithinATenth) {
+TEST(MoebiusTwist, SnapsToMultiplesOfPiWithinATenth) {
     StripModel strip;
     const struct {
         double angle, twist;
@@ -174,7 +174,7 @@ TEST(StripTwist, SnapsToMultiplesOfPiWithinATenth) {
     EXPECT_EQ(strip.twist, 2.0);
 }
 
-TEST(StripCut, SeparationOpensAroundAQuarterAndCompletesAtOne) {
+TEST(MoebiusCut, SeparationOpensAroundAQuarterAndCompletesAtOne) {
     StripModel strip;
     std::mt19937 random(7);
     std::uniform_real_distribution<double> any(-1.0, 2.0);

@@ -24,7 +24,7 @@ int trianglesOf(const StripDrawing& drawing) {
 }
 
 // An orthographic view of the box [-5, 5]^3, large enough for every rendering.
-class StripDrawingGl : public testing::GlTest {
+class MoebiusDrawingGl : public testing::GlTest {
 protected:
     void SetUp() override {
         GlTest::SetUp();
@@ -43,7 +43,7 @@ protected:
     StripModel strip;
 };
 
-TEST_F(StripDrawingGl, EachModeEmitsItsRendering) {
+TEST_F(MoebiusDrawingGl, EachModeEmitsItsRendering) {
     strip.mode = 0;
     strip.param = 1.0;
     EXPECT_EQ(trianglesDrawn(strip), 4u * 512u);
@@ -87,7 +87,7 @@ TEST_F(StripDrawingGl, EachModeEmitsItsRendering) {
 // Lighting is on so that the material's alpha reaches the captured colours: 1 for the solid
 // band, 0.5 for the translucent one. (Mesa's feedback mode mishandles display lists that mix
 // quad strips with polygons, so the striped band is not captured through the list here.)
-TEST_F(StripDrawingGl, WheelBandIsCachedUntilMarkedDirty) {
+TEST_F(MoebiusDrawingGl, WheelBandIsCachedUntilMarkedDirty) {
     testing::FixedClock clock(5000);
     glEnable(GL_LIGHTING);
     glEnable(GL_LIGHT0);
@@ -121,7 +121,7 @@ TEST_F(StripDrawingGl, WheelBandIsCachedUntilMarkedDirty) {
 }
 
 // Wheels are drawn before the band, each the same model.
-TEST_F(StripDrawingGl, EveryWheelIsDrawnWithTheBand) {
+TEST_F(MoebiusDrawingGl, EveryWheelIsDrawnWithTheBand) {
     testing::FixedClock clock(5000);
     strip.mode = 1;
     const size_t band = trianglesDrawn(strip);
@@ -139,7 +139,7 @@ TEST_F(StripDrawingGl, EveryWheelIsDrawnWithTheBand) {
 }
 
 // The wheel drawn on the band stands where wheelPoseAt puts it: its tyre is centred on the hub.
-TEST_F(StripDrawingGl, WheelsAreDrawnWhereTheirPoseSays) {
+TEST_F(MoebiusDrawingGl, WheelsAreDrawnWhereTheirPoseSays) {
     testing::FixedClock clock(0);
     strip.bend = 1.0;
     strip.addWheel();
@@ -166,7 +166,7 @@ TEST_F(StripDrawingGl, WheelsAreDrawnWhereTheirPoseSays) {
 
 // Picking in the map: looking straight at a point of the band from close by, the pick at the
 // centre of the window names the region there, or 0 on a border.
-class StripMapPicking : public testing::GlTest {
+class MoebiusMapPicking : public testing::GlTest {
 protected:
     void SetUp() override {
         GlTest::SetUp();
@@ -185,7 +185,7 @@ protected:
     int pickAt(double u, double x, double side) {
         StripModel closed;
         closed.bend = 1.0;
-        const StripFrame frame = closed.frameAt(x);
+        const MoebiusFrame frame = closed.frameAt(x);
         target = turned(stripPoint(frame, (u - 0.5) * closed.stripWidth, 0.0));
         eye = target + (1.5 * side) * turned(frame.normal);
         up = turned(frame.across);
@@ -197,7 +197,7 @@ protected:
     Vec3 eye, target, up;
 };
 
-TEST_F(StripMapPicking, RegionsAnswerTheirNamesAndBordersZero) {
+TEST_F(MoebiusMapPicking, RegionsAnswerTheirNamesAndBordersZero) {
     for (const StripMapPatch& patch : StripModel::mapLayout()) {
         const double u = (patch.ua + patch.ub) / 2.0;
         for (const double f : {0.5, 0.2, 0.8}) {
@@ -221,7 +221,7 @@ TEST_F(StripMapPicking, RegionsAnswerTheirNamesAndBordersZero) {
     EXPECT_EQ(pickAt(0.5, 0.4, 1.0), 4);
 }
 
-TEST_F(StripMapPicking, EmptySpaceIsNoRegion) {
+TEST_F(MoebiusMapPicking, EmptySpaceIsNoRegion) {
     EXPECT_EQ(pickAt(0.5, 0.4, 1.0), 4);
     // Looking away from the band.
     eye = {0, 0, 10};

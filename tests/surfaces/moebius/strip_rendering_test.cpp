@@ -42,7 +42,7 @@ struct CrossSection {
     double w, n;
 };
 CrossSection crossSection(const StripModel& strip, const StripPrimitive& primitive, size_t v) {
-    const StripFrame frame = strip.frameAt(static_cast<double>(v / 2) / 256.0);
+    const MoebiusFrame frame = strip.frameAt(static_cast<double>(v / 2) / 256.0);
     const Vec3 d = primitive.vertices[v].position - frame.centre;
     return {dot(d, frame.across), dot(d, frame.normal)};
 }
@@ -55,7 +55,7 @@ StripModel stripInMode(int mode, double param) {
     return strip;
 }
 
-TEST(StripPrimitives, SampleCountsAndResolution) {
+TEST(MoebiusPrimitives, SampleCountsAndResolution) {
     StripModel strip;
     strip.bend = 0.7;
     EXPECT_EQ(StripModel::regionPatchSegments(0.0, 1.0), 256);
@@ -68,7 +68,7 @@ TEST(StripPrimitives, SampleCountsAndResolution) {
     const StripPrimitive span = strip.faceSpan(0.5, 0.0, -0.5, 0.0, 0, 1, 0, 0.2, 0.4, 10);
     ASSERT_EQ(span.vertices.size(), 22u);
     for (int i = 0; i <= 10; ++i) {
-        const StripFrame frame = strip.frameAt(0.2 + 0.02 * i);
+        const MoebiusFrame frame = strip.frameAt(0.2 + 0.02 * i);
         EXPECT_NEAR(length(span.vertices[2 * i].position - stripPoint(frame, 0.5, 0)), 0, 1e-12);
         EXPECT_NEAR(length(span.vertices[2 * i].normal - frame.normal), 0, 1e-12);
     }
@@ -78,7 +78,7 @@ TEST(StripPrimitives, SampleCountsAndResolution) {
     EXPECT_EQ(patch[0].vertices.size(), 2u * 92u);
     EXPECT_EQ(patch[1].vertices.size(), 2u * 92u);
     // The last sample lies at xb.
-    const StripFrame last = strip.frameAt(0.33133);
+    const MoebiusFrame last = strip.frameAt(0.33133);
     EXPECT_NEAR(length(patch[0].vertices.back().position - stripPoint(last, -1.0 / 6.0, 0.025)), 0,
                 1e-12);
     EXPECT_NEAR(length(patch[1].vertices.back().position - stripPoint(last, -1.0 / 6.0, -0.025)), 0,
@@ -86,39 +86,37 @@ TEST(StripPrimitives, SampleCountsAndResolution) {
     EXPECT_NEAR(length(patch[1].vertices.back().normal - last.normal), 0, 1e-12);
 }
 
-TEST(StripPrimitives, CapsAndBorderPatchCorners) {
+// Caps close the cross-section at each end; a border patch runs from xa to xb on both faces.
+TEST(MoebiusPrimitives, CapsAndBorderPatchesSitWhereAsked) {
     StripModel strip;
     strip.bend = 0.4;
     const auto caps = strip.endCaps(-0.5, -0.025, 0.5, 0.025, 0.0, 1.0);
     ASSERT_EQ(caps.size(), 2u);
     for (int end = 0; end < 2; ++end) {
-        const StripFrame frame = strip.frameAt(end);
-        const StripPrimitive& cap = caps[static_cast<size_t>(end)];
-        ASSERT_EQ(cap.vertices.size(), 4u);
-        const Vec3 corners[4] = {stripPoint(frame, -0.5, -0.025), stripPoint(frame, -0.5, 0.025),
-                                 stripPoint(frame, 0.5, 0.025), stripPoint(frame, 0.5, -0.025)};
-        for (int i = 0; i < 4; ++i) {
-            EXPECT_NEAR(length(cap.vertices[i].position - corners[i]), 0, 1e-12);
-            EXPECT_NEAR(length(cap.vertices[i].normal + cross(frame.across, frame.normal)), 0,
-                        1e-12);
+        const MoebiusFrame frame = strip.frameAt(end);
+        for (const StripVertex& v : caps[static_cast<size_t>(end)].vertices) {
+            const Vec3 d = v.position - frame.centre;
+            EXPECT_NEAR(std::abs(dot(d, frame.across)), 0.5, 1e-12);
+            EXPECT_NEAR(std::abs(dot(d, frame.normal)), 0.025, 1e-12);
+            EXPECT_NEAR(length(v.normal + cross(frame.across, frame.normal)), 0, 1e-12);
         }
     }
     const auto border = strip.borderPatch(0.25, 0.75, 0.3, 0.31);
     ASSERT_EQ(border.size(), 2u);
-    const StripFrame a = strip.frameAt(0.3);
-    const StripFrame b = strip.frameAt(0.31);
-    const Vec3 top[4] = {stripPoint(a, -0.25, 0.025), stripPoint(a, 0.25, 0.025),
-                         stripPoint(b, 0.25, 0.025), stripPoint(b, -0.25, 0.025)};
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_NEAR(length(border[0].vertices[i].position - top[i]), 0, 1e-12);
-        EXPECT_NEAR(
-            length(border[1].vertices[i].position - (top[i] - 0.05 * (i < 2 ? a : b).normal)), 0,
-            1e-12);
-        EXPECT_NEAR(length(border[1].vertices[i].normal - (i < 2 ? a : b).normal), 0, 1e-12);
+    for (int face = 0; face < 2; ++face) {
+        const auto& corners = border[static_cast<size_t>(face)].vertices;
+        ASSERT_EQ(corners.size(), 4u);
+        for (int i = 0; i < 4; ++i) {
+            const MoebiusFrame frame = strip.frameAt(i < 2 ? 0.3 : 0.31);
+            const double w = (i == 0 || i == 3) ? -0.25 : 0.25;
+            const Vec3 expected = stripPoint(frame, w, face == 0 ? 0.025 : -0.025);
+            EXPECT_NEAR(length(corners[static_cast<size_t>(i)].position - expected), 0, 1e-12);
+            EXPECT_NEAR(length(corners[static_cast<size_t>(i)].normal - frame.normal), 0, 1e-12);
+        }
     }
 }
 
-TEST(StripRenderings, SolidShowsItsCapsOnlyWhileOpen) {
+TEST(MoebiusRenderings, SolidShowsItsCapsOnlyWhileOpen) {
     const StripModel open = stripInMode(0, 0.999);
     EXPECT_EQ(open.bend, 0.999);
     EXPECT_EQ(countOf(open.solidDrawing(), StripPrimitiveKind::QuadStrip), 4);
@@ -138,7 +136,7 @@ TEST(StripRenderings, SolidShowsItsCapsOnlyWhileOpen) {
 }
 
 // The face and edge normals of the solid band point into it, towards the centre line.
-TEST(StripRenderings, SolidNormalsFaceIntoTheBand) {
+TEST(MoebiusRenderings, SolidNormalsFaceIntoTheBand) {
     for (const double bend : {0.0, 0.3, 1.0}) {
         const StripModel strip = stripInMode(0, bend);
         for (const StripPrimitive& primitive : primitivesOf(strip.solidDrawing())) {
@@ -146,7 +144,7 @@ TEST(StripRenderings, SolidNormalsFaceIntoTheBand) {
                 continue;
             }
             for (size_t v = 0; v < primitive.vertices.size(); ++v) {
-                const StripFrame frame = strip.frameAt(static_cast<double>(v / 2) / 256.0);
+                const MoebiusFrame frame = strip.frameAt(static_cast<double>(v / 2) / 256.0);
                 const StripVertex& vertex = primitive.vertices[v];
                 EXPECT_LT(dot(vertex.normal, vertex.position - frame.centre), 0.0);
                 EXPECT_NEAR(length(vertex.normal), 1.0, 1e-12);
@@ -155,7 +153,7 @@ TEST(StripRenderings, SolidNormalsFaceIntoTheBand) {
     }
 }
 
-TEST(StripRenderings, StripedBandIsTwentyBlocks) {
+TEST(MoebiusRenderings, StripedBandIsTwentyBlocks) {
     const StripModel strip = stripInMode(1, 0.0);
     const StripDrawing striped = strip.stripedDrawing();
     EXPECT_EQ(countOf(striped, StripPrimitiveKind::QuadStrip), 80);
@@ -180,7 +178,7 @@ TEST(StripRenderings, StripedBandIsTwentyBlocks) {
 }
 
 // Mode 3: the halves touch at spread 0 and have each drifted a quarter width at spread 1.
-TEST(StripRenderings, CutInTwoHalvesDriftApart) {
+TEST(MoebiusRenderings, CutInTwoHalvesDriftApart) {
     for (const double spread : {0.0, 0.5, 1.0}) {
         const StripModel strip = stripInMode(3, spread);
         EXPECT_EQ(strip.bend, 1.0);
@@ -204,7 +202,7 @@ TEST(StripRenderings, CutInTwoHalvesDriftApart) {
     }
 }
 
-TEST(StripRenderings, CutInThreeMiddlePieceChoices) {
+TEST(MoebiusRenderings, CutInThreeMiddlePieceChoices) {
     StripModel strip = stripInMode(5, 1.0);
     for (const int choice : {0, 1, 2}) {
         strip.middlePiece = choice;
@@ -227,7 +225,7 @@ TEST(StripRenderings, CutInThreeMiddlePieceChoices) {
     }
 }
 
-TEST(StripRenderings, SlidingPiecesExchangeSides) {
+TEST(MoebiusRenderings, SlidingPiecesExchangeSides) {
     auto extent = [](double param) {
         StripModel strip;
         strip.mode = 4;
@@ -268,7 +266,7 @@ TEST(StripRenderings, SlidingPiecesExchangeSides) {
 
 // The map's patches tile both faces of the band: each point (u, x) of the band, with the seam
 // identifying (u, x) at x < 0 with (1 - u, x + 1), is in exactly one patch.
-TEST(StripMap, PatchesTileTheBand) {
+TEST(MoebiusMap, PatchesTileTheBand) {
     const auto layout = StripModel::mapLayout();
     std::mt19937 random(8);
     std::uniform_real_distribution<double> unit(0.0, 1.0);
@@ -300,7 +298,7 @@ TEST(StripMap, PatchesTileTheBand) {
     }
 }
 
-TEST(StripMap, RegionsAreNamedAndColouredFromThePalette) {
+TEST(MoebiusMap, RegionsAreNamedAndColouredFromThePalette) {
     StripModel strip = stripInMode(6, 0.0);
     strip.regionColours = {0, 3, 0, 6, 0, 1, 0};
     const StripDrawing drawing = strip.mapDrawing();
