@@ -43,11 +43,9 @@ template <size_t N> void polygon(GLenum mode, const std::array<Vec2, N>& corners
     glEnd();
 }
 
-// A disk in the plane z = 0 from a fresh quadric, as the dial draws its ring and knob.
-void disk(double inner, double outer) {
-    GLUquadric* quadric = gluNewQuadric();
+// A disk in the plane z = 0, as the dial draws its ring and knob.
+void disk(GLUquadric* quadric, double inner, double outer) {
     gluDisk(quadric, inner, outer, 40, 20);
-    gluDeleteQuadric(quadric);
 }
 
 // A track knob: a triangle hanging from 8 pixels above the bar's top, pointing down at it.
@@ -119,17 +117,19 @@ void ColourPicker::draw() {
 }
 
 void Dial::draw() {
+    GLUquadric* quadric = gluNewQuadric();
     glPushMatrix();
     glTranslated(position.x, position.y, 0);
     glColor3d(0.3, 0.4, 0.8);
-    disk(10, 20);
+    disk(quadric, 10, 20);
     glPushMatrix();
     glRotated(angle * 180.0 / M_PI, 0, 0, 1);
     glTranslated(15, 0, 0);
     setColour(knobColour());
-    disk(0, 5);
+    disk(quadric, 0, 5);
     glPopMatrix();
     glPopMatrix();
+    gluDeleteQuadric(quadric);
     advanceSpin(nowMilliseconds());
 }
 
