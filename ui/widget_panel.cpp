@@ -1,10 +1,39 @@
 #include "ui/widget_panel.h"
 
+#include "scene/scene.h"
+#include "ui/colour_picker.h"
+#include "ui/credits_emblem.h"
+#include "ui/scene_menu.h"
+#include "ui/scene_step_button.h"
+
 #include <GL/gl.h>
 
 namespace tessivo {
 
-WidgetPanel::WidgetPanel() = default;
+namespace {
+
+template <class Control>
+Control* place(WidgetPanel& panel, std::unique_ptr<Control> control, Vec2 offset, int anchor) {
+    control->offset = offset;
+    control->anchor = anchor;
+    return panel.add(std::move(control));
+}
+
+} // namespace
+
+// Every scene shows the same five controls, ahead of its own in hit testing and drawing: the
+// step arrows and the menu in the bottom-left corner, the emblem in the bottom-right, and the
+// background-colour picker near the top-left, hidden until the S key shows it.
+WidgetPanel::WidgetPanel() {
+    place(*this, std::make_unique<SceneStepButton>(SceneStepButton::previous), {40, 20},
+          BottomLeft);
+    place(*this, std::make_unique<SceneStepButton>(SceneStepButton::next), {60, 20}, BottomLeft);
+    place(*this, std::make_unique<SceneMenu>(), {20, 20}, BottomLeft);
+    place(*this, std::make_unique<CreditsEmblem>(), {-60, 30}, BottomRight);
+    colourPicker =
+        place(*this, std::make_unique<ColourPicker>(backgroundColour.data()), {80, -80}, TopLeft);
+    colourPicker->hidden = true;
+}
 
 void WidgetPanel::layout(int width, int height) {
     for (auto& widget : widgets) {

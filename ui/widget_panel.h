@@ -14,6 +14,8 @@ class PointerHandler;
 // are drawn on top.
 class WidgetPanel {
 public:
+    // Starts with the standard controls that every scene has: the previous and next arrows, the
+    // scene menu, the credits emblem and the hidden background-colour picker, in this order.
     WidgetPanel();
     WidgetPanel(const WidgetPanel&) = delete;
     WidgetPanel& operator=(const WidgetPanel&) = delete;

@@ -65,10 +65,9 @@ TEST_F(PanelWithTwoControls, HiddenControlsAreHitButNotDrawn) {
     EXPECT_EQ(second->draws, 1);
 }
 
-TEST_F(PanelWithTwoControls, EmptyPanelTargetsNothing) {
-    WidgetPanel empty;
-    EXPECT_EQ(empty.target({105, 100}), nullptr);
-    EXPECT_EQ(empty.colourPicker, nullptr);
+TEST_F(PanelWithTwoControls, PointsAwayFromEveryControlTargetNothing) {
+    EXPECT_EQ(panel.target({400, 300}), nullptr);
+    EXPECT_EQ(panel.target({500, 500}), nullptr);
 }
 
 // A control that leaves GL in a state that the 3D view must not inherit.

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "ui/pointer_handler.h"
+#include "ui/widget.h"
+
+#include <array>
+
+namespace tessivo {
+
+// A horizontal row of itemCount icons, itemSpacing pixels apart and centred on position, of
+// which one is selected, marked by a filled triangle below it. The item under the pointer gets
+// an outlined triangle. The owning scene reads selected every frame; each use supplies the
+// icons through drawItem.
+class ChoiceRow : public Widget, public PointerHandler {
+public:
+    ChoiceRow(int itemCount, double itemSpacing) : itemCount(itemCount), itemSpacing(itemSpacing) {}
+
+    void setSelected(int i) { selected = i; }
+
+    // Strictly within 0.55 item spacings per item of the centre horizontally (a little beyond
+    // the outer items' cells) and 20 pixels vertically.
+    bool contains(const Vec2& p) const override;
+    // Also follows the pointer: hovered becomes the item under p, or -1 off the row. The panel
+    // asks on every pointer movement, so the outline marker tracks the pointer.
+    PointerHandler* target(const Vec2& p) override;
+    void draw() override;
+
+    // Draws the icon of item i centred on the origin of the current matrix.
+    virtual void drawItem(int i) = 0;
+
+    void onLeave() override { hovered = -1; }
+    void onPress(const Vec2& p) override;
+
+    // The x of item i's centre.
+    double itemX(int i) const;
+    // The item whose cell (one spacing wide) holds p.x, limited to the items of the row.
+    int index(const Vec2& p) const;
+    // The selection marker, relative to its apex 9 pixels below the item's centre.
+    static std::array<Vec2, 3> markerCorners();
+
+    int itemCount;
+    double itemSpacing;
+    int selected = 0;
+    // The item under the pointer, -1 for none.
+    int hovered = -1;
+};
+
+} // namespace tessivo

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "ui/pointer_handler.h"
+#include "ui/widget.h"
+
+#include <array>
+#include <vector>
+
+namespace tessivo {
+
+// A red ring with a pair of blue compasses whose legs leave the ring through a gap. While the
+// pointer rests on it the compasses open in 500 ms, turning half a turn about their bisector
+// on the way; fully open, two credit lines are written above the emblem. Away from the
+// pointer it closes in 200 ms. position is the centre of the ring.
+class CreditsEmblem : public Widget, public PointerHandler {
+public:
+    // Strictly inside radius 30 of the centre.
+    bool contains(const Vec2& p) const override;
+    PointerHandler* target(const Vec2& p) override;
+    void draw() override;
+
+    void onEnter() override { hover = true; }
+    void onLeave() override { hover = false; }
+
+    // Moves progress by the time since the previous frame: up by 0.002 per millisecond while
+    // hovered, down by 0.005 otherwise, within [0, 1].
+    void advance(int now);
+
+    // The credit lines show only while the emblem is fully open.
+    bool showsCredits() const { return progress == 1.0; }
+
+    bool hover = false;
+    // The clock at the previous frame.
+    int lastTime = 0;
+    // 0 closed, 1 open.
+    double progress = 0.0;
+};
+
+inline const char* const creditLines[2] = {"qzw, 2006", "Quadrivola"};
+
+// The emblem's shape at progress p in [0, 1], relative to the ring's centre, which is also the
+// compasses' pivot: the legs run from the pivot along the rays at alpha and beta. Closed (p = 0)
+// they are about 42 degrees apart, open (p = 1) about 132 degrees and symmetric about the
+// vertical. The legs and the sector between them are drawn turned by flipDegrees about the
+// bisector, so the compasses flip over while they open.
+struct EmblemShape {
+    double alpha = 0.0;
+    double beta = 0.0;
+    // Direction of the bisector of the legs, the axis of the flip.
+    double bisector = 0.0;
+    double flipDegrees = 0.0;
+    // The ring as a strip between radii 18 and 21, counter-clockwise from beta + 0.1 to
+    // 2 pi + 0.315, leaving a gap around both legs with 0.1 radian to spare on each side.
+    std::vector<Vec2> ringInner;
+    std::vector<Vec2> ringOuter;
+    // Where the inner edges of the 3-pixel-wide legs meet.
+    Vec2 hinge;
+    // Pivot, the leg's far corners, hinge: each leg lies on the inner side of its ray.
+    std::array<Vec2, 4> firstLeg;
+    std::array<Vec2, 4> secondLeg;
+    // The fan of the sector between the legs, relative to the hinge (radius 33).
+    std::array<Vec2, 10> sector;
+};
+EmblemShape emblemShape(double progress);
+
+} // namespace tessivo

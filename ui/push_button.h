@@ -1,0 +1,38 @@
+#pragma once
+
+#include "math/vec3.h"
+#include "ui/pointer_handler.h"
+#include "ui/widget.h"
+
+namespace tessivo {
+
+// A filled 14 x 14 pixel square centred on position, whose colour shows whether the pointer is
+// over it and whether it is held down. A click, a press on the button followed by a release
+// still over it, runs onClick. Variants replace the drawing, the click or both.
+class PushButton : public Widget, public PointerHandler {
+public:
+    // The button takes the pointer strictly inside a circle of radius 10 around its centre, a
+    // little more than the square it draws.
+    bool contains(const Vec2& p) const override;
+    PointerHandler* target(const Vec2& p) override;
+    void draw() override;
+
+    // What a click does; nothing for the plain button.
+    virtual void onClick() {}
+
+    void onEnter() override { hover = true; }
+    void onLeave() override { hover = false; }
+    void onPress(const Vec2& /*p*/) override { pressed = true; }
+    // A release off the button (after dragging away with the button held) clears the pressed
+    // look without a click.
+    void onRelease(const Vec2& p) override;
+
+    // The fill colour for the current hover and pressed flags: cyan at rest, pale cyan under
+    // the pointer, red while held, pale red while held under the pointer.
+    Vec3 stateColour() const;
+
+    bool hover = false;
+    bool pressed = false;
+};
+
+} // namespace tessivo
