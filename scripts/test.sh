@@ -9,8 +9,10 @@ ensure_packages "${BUILD_PACKAGES[@]}" xvfb xdotool imagemagick
 configure_and_build "$ROOT/build" -DTESSIVO_BUILD_TESTS=ON
 
 # A private display, so that the tests neither need nor disturb a desktop. Xvfb picks a free
-# display number and writes it to the pipe once it accepts connections.
-exec {display_fd}< <(Xvfb -displayfd 1 -screen 0 1280x1024x24 -nolisten tcp 2>/dev/null)
+# display number and writes it to the pipe once it accepts connections. Without -noreset the
+# server resets whenever its last client leaves and hangs up on anyone connecting meanwhile,
+# which every short-lived test process would run into.
+exec {display_fd}< <(Xvfb -displayfd 1 -noreset -screen 0 1280x1024x24 -nolisten tcp 2>/dev/null)
 xvfb_pid=$!
 trap 'kill "$xvfb_pid" 2>/dev/null || true' EXIT
 read -r -t 30 display_number <&"$display_fd" || { echo "test.sh: Xvfb did not start" >&2; exit 1; }

@@ -78,8 +78,10 @@ pid_t startXvfb(int number, int width, int height) {
         const std::string display = ":" + std::to_string(number);
         const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
         const std::string fd = std::to_string(fds[1]);
-        execlp("Xvfb", "Xvfb", display.c_str(), "-displayfd", fd.c_str(), "-screen", "0",
-               screen.c_str(), "-nolisten", "tcp", static_cast<char*>(nullptr));
+        // -noreset: otherwise the server resets whenever its last client leaves (every
+        // xdotool call is a client) and hangs up on whoever connects during the reset.
+        execlp("Xvfb", "Xvfb", display.c_str(), "-displayfd", fd.c_str(), "-noreset", "-screen",
+               "0", screen.c_str(), "-nolisten", "tcp", static_cast<char*>(nullptr));
         _exit(127);
     }
     close(fds[1]);
@@ -114,8 +116,7 @@ XServer::XServer(int width, int height) {
             name = ":" + std::to_string(number);
         }
     }
-    // The server reports its number before it is ready for every client; a program started at
-    // once may be turned away. Wait until a client gets an answer.
+    // Make sure a client gets an answer before the test starts its program.
     for (int attempt = 0; attempt < 200 && pid > 0; ++attempt) {
         if (!trim(run("xdotool getdisplaygeometry 2>/dev/null")).empty()) {
             break;
