@@ -36,9 +36,16 @@ inline Vec3 perpendicularTo(const Vec3& t) {
 }
 
 // The part of `guess` perpendicular to the unit vector t, as a unit vector; when guess is
-// (nearly) parallel to t, some other unit vector perpendicular to t.
+// (nearly) parallel to t, so that what is left of it is mostly rounding error, some other unit
+// vector perpendicular to t.
 inline Vec3 perpendicularPart(const Vec3& guess, const Vec3& t) {
-    return unitVector(guess - dot(guess, t) * t).value_or(perpendicularTo(t));
+    const Vec3 rest = guess - dot(guess, t) * t;
+    if (length(rest) > 1e-6 * length(guess)) {
+        if (const auto unit = unitVector(rest)) {
+            return *unit;
+        }
+    }
+    return perpendicularTo(t);
 }
 
 // Unit normal of a parametric surface S(a, b) from one-sided differences:
