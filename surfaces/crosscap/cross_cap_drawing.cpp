@@ -8,6 +8,8 @@
 
 namespace tessivo {
 
+using namespace crosscap;
+
 namespace {
 
 void setShinyWhiteSpecular() {

@@ -7,6 +7,8 @@
 
 namespace tessivo {
 
+using namespace crosscap;
+
 namespace {
 
 constexpr double pi = 3.141592653589793;

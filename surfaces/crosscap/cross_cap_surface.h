@@ -39,10 +39,10 @@ std::vector<int> crossCapStripRows(bool striped);
 // Row i of the surface: the quad strip between b0 = i / 51 and b1 = (i + 1) / 51, with 30
 // columns a = j / 29 (j = 0 .. 29), each emitting the point and normal at (a, b0) and then at
 // (a, b1). Rows 0 .. 50 cover b from 0 to 1, half the period, which is the whole surface.
-QuadStrip crossCapStrip(int row, double morph);
+crosscap::QuadStrip crossCapStrip(int row, double morph);
 
 // The surface as drawn: crossCapStrip of every row of crossCapStripRows(striped).
-std::vector<QuadStrip> crossCapSurface(double morph, bool striped);
+std::vector<crosscap::QuadStrip> crossCapSurface(double morph, bool striped);
 
 // The 101 rings of the boundary tube: ring i (0 .. 100) sits at l = i / 99, b = 2 l, on the
 // boundary curve p = S(0, b), with hue l. With the differences f = S(0, b + h) - p and
@@ -51,12 +51,12 @@ std::vector<QuadStrip> crossCapSurface(double morph, bool striped);
 // perpendicular to its own T, so that the frame never twists between rings (the binormal
 // itself turns over where the boundary has an inflection, at b = 1 for morph 3/4). Where the
 // curve stands still T is the previous tangent. Every field is finite for finite morph.
-std::vector<TubeRing> crossCapBoundaryRings(double morph);
+std::vector<crosscap::TubeRing> crossCapBoundaryRings(double morph);
 
 // The boundary tube, radius 0.05, 11 sides: 99 quad strips, strip i (i = 2 .. 100) joining ring
 // i (emitted first) to ring i - 1. They run from b = 2/99 to b = 2 + 2/99, once around the
 // closed boundary; ring 0 only seeds ring 1. Vertex hues are the rings' hues.
-std::vector<QuadStrip> crossCapBoundaryTube(double morph);
+std::vector<crosscap::QuadStrip> crossCapBoundaryTube(double morph);
 
 // Where a dial angle (radians, any finite value) puts the moving cross-section: the fractional
 // part of angle / 2 pi, in [0, 1). One full turn of the dial runs once along b from 0 to 1;
@@ -70,10 +70,10 @@ double crossCapSectionPosition(double dialAngle);
 // ring the previous n made perpendicular to its own T, so that the frame never twists between
 // rings (the surface normal turns over across the pinch points of the cross-cap). Hues are
 // left 0 (the section is drawn in one colour).
-std::vector<TubeRing> crossCapSectionRings(double morph, double b);
+std::vector<crosscap::TubeRing> crossCapSectionRings(double morph, double b);
 
 // The cross-section tube at the dial's position, radius 0.04, 9 sides: 50 quad strips, strip
 // i (1 .. 50) joining ring i - 1 (emitted first) to ring i.
-std::vector<QuadStrip> crossCapSectionTube(double morph, double dialAngle);
+std::vector<crosscap::QuadStrip> crossCapSectionTube(double morph, double dialAngle);
 
 } // namespace tessivo

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <optional>
 
-namespace tessivo {
+namespace tessivo::crosscap {
 
 // Directions from finite differences. A difference vector may vanish, or two may be parallel,
 // where a parametrisation is singular (a pinch point, a curve run at zero speed, a straight
@@ -69,4 +69,4 @@ Vec3 differenceNormal(const Surface& surface, double a, double b, double h, bool
     return {0, 0, 1};
 }
 
-} // namespace tessivo
+} // namespace tessivo::crosscap

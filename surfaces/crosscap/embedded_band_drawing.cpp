@@ -5,6 +5,8 @@
 
 namespace tessivo {
 
+using namespace crosscap;
+
 void drawBand(double aStart, double aEnd, bool striped) {
     emitQuadStrips(bandSurface(aStart, aEnd, striped), false);
 }

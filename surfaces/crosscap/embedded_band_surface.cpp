@@ -6,6 +6,8 @@
 
 namespace tessivo {
 
+using namespace crosscap;
+
 namespace {
 
 constexpr double twoPi = 6.283185307179586;

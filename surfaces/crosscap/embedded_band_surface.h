@@ -44,17 +44,17 @@ std::vector<int> bandStripRows(bool striped);
 
 // The band between aStart and aEnd: one quad strip per row of bandStripRows(striped); per
 // column a of bandColumns(aStart, aEnd), the point and normal at (a, b1), then at (a, b0).
-std::vector<QuadStrip> bandSurface(double aStart, double aEnd, bool striped);
+std::vector<crosscap::QuadStrip> bandSurface(double aStart, double aEnd, bool striped);
 
 // The 94 rings of the tube along the curve of constant a: first the ring at b = 1, then the
 // rings at b = k / 92 for k = 0 .. 92, each with centre p = B(a, b), u = n = bandNormal(a, b),
 // v = s = n x T with T = bandTangent(a, b), so that the outward direction d = sin(psi) s +
 // cos(psi) n. Hues are left 0.
-std::vector<TubeRing> bandEdgeRings(double a);
+std::vector<crosscap::TubeRing> bandEdgeRings(double a);
 
 // The tube along the curve of constant a, radius 0.05, 9 sides: 93 quad strips, strip k
 // joining ring k (emitted first) to ring k + 1 of bandEdgeRings. The first strip, from b = 1 to
 // b = 0, has zero length.
-std::vector<QuadStrip> bandEdgeTube(double a);
+std::vector<crosscap::QuadStrip> bandEdgeTube(double a);
 
 } // namespace tessivo

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-namespace tessivo {
+namespace tessivo::crosscap {
 
 QuadStrip tubeStrip(const TubeRing& first, const TubeRing& second, double radius, int sides) {
     constexpr double twoPi = 6.283185307179586;
@@ -20,4 +20,4 @@ QuadStrip tubeStrip(const TubeRing& first, const TubeRing& second, double radius
     return strip;
 }
 
-} // namespace tessivo
+} // namespace tessivo::crosscap

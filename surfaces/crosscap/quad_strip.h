@@ -4,7 +4,7 @@
 
 #include <vector>
 
-namespace tessivo {
+namespace tessivo::crosscap {
 
 // The cross-cap surfaces are drawn as GL quad strips in immediate mode. Their geometry is first
 // computed into these plain values, so that it can be checked without a GL context; a thin
@@ -39,4 +39,4 @@ struct TubeRing {
 // normals d are not unit either; GL_NORMALIZE rescales them.
 QuadStrip tubeStrip(const TubeRing& first, const TubeRing& second, double radius, int sides);
 
-} // namespace tessivo
+} // namespace tessivo::crosscap

@@ -4,7 +4,7 @@
 
 #include <GL/gl.h>
 
-namespace tessivo {
+namespace tessivo::crosscap {
 
 void emitQuadStrips(const std::vector<QuadStrip>& strips, bool vertexColours) {
     for (const QuadStrip& strip : strips) {
@@ -20,4 +20,4 @@ void emitQuadStrips(const std::vector<QuadStrip>& strips, bool vertexColours) {
     }
 }
 
-} // namespace tessivo
+} // namespace tessivo::crosscap

@@ -16,6 +16,8 @@
 namespace tessivo {
 namespace {
 
+using crosscap::QuadStrip;
+using crosscap::StripVertex;
 using testing::Feedback;
 
 class CrossCapDrawing : public testing::GlTest {

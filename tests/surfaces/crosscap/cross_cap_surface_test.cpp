@@ -9,9 +9,7 @@
 namespace tessivo {
 namespace {
 
-using testing::allFinite;
-using testing::expectNear;
-using testing::narrowestWaist;
+using namespace crosscap;
 
 constexpr double pi = 3.141592653589793;
 

@@ -8,9 +8,7 @@
 namespace tessivo {
 namespace {
 
-using testing::allFinite;
-using testing::expectNear;
-using testing::narrowestWaist;
+using namespace crosscap;
 
 TEST(BandPoint, RunsTheCoreCircleTwiceAndTheBoundaryCircleOnce) {
     std::mt19937 random(81);

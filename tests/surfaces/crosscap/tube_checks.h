@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 #include <random>
 
-namespace tessivo::testing {
+namespace tessivo::crosscap {
 
 inline void expectNear(const Vec3& actual, const Vec3& expected, double tolerance) {
     EXPECT_NEAR(actual.x, expected.x, tolerance);
@@ -41,4 +41,4 @@ inline double narrowestWaist(const QuadStrip& strip, const Vec3& centre0, const 
     return waist;
 }
 
-} // namespace tessivo::testing
+} // namespace tessivo::crosscap
