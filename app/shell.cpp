@@ -27,6 +27,21 @@ TrailSample sampleAt(const Vec2& p) {
     return {static_cast<int>(p.x), static_cast<int>(p.y), nowMilliseconds()};
 }
 
+void stepScene(int step) {
+    SceneRegistry& registry = SceneRegistry::instance();
+    const int next = registry.currentIndex() + step;
+    if (next >= 0 && next < registry.count()) {
+        registry.setCurrent(next);
+    }
+}
+
+} // namespace
+
+ShellState& shellState() {
+    static ShellState state;
+    return state;
+}
+
 void drawOverlay(Scene& scene) {
     const ShellState& shell = shellState();
     if (shell.windowWidth <= 0 || shell.windowHeight <= 0) {
@@ -43,19 +58,10 @@ void drawOverlay(Scene& scene) {
     glMatrixMode(GL_MODELVIEW);
 }
 
-void stepScene(int step) {
-    SceneRegistry& registry = SceneRegistry::instance();
-    const int next = registry.currentIndex() + step;
-    if (next >= 0 && next < registry.count()) {
-        registry.setCurrent(next);
-    }
-}
-
-} // namespace
-
-ShellState& shellState() {
-    static ShellState state;
-    return state;
+void drawFrame(Scene& scene) {
+    scene.clear();
+    scene.display();
+    drawOverlay(scene);
 }
 
 void displayCallback() {
@@ -63,9 +69,7 @@ void displayCallback() {
     if (!scene) {
         return;
     }
-    scene->clear();
-    scene->display();
-    drawOverlay(*scene);
+    drawFrame(*scene);
     glutSwapBuffers();
 }
 

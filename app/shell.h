@@ -9,6 +9,7 @@
 namespace tessivo {
 
 class PointerHandler;
+class Scene;
 
 // The pointer state that all controls share, kept by the shell between the toolkit's callbacks.
 struct ShellState {
@@ -36,6 +37,13 @@ void motionCallback(int x, int y);
 void idleCallback();
 void keyboardCallback(unsigned char key, int x, int y);
 void specialCallback(int key, int x, int y);
+
+// One frame of scene without the buffer swap: the clear, the 3D content, then the controls in
+// a pixel overlay of the window's size (skipped while the window has no area).
+void drawFrame(Scene& scene);
+
+// The scene's controls over whatever is drawn, in a pixel projection of the window.
+void drawOverlay(Scene& scene);
 
 // Makes the handler under the pointer the hovered one: the old one gets onLeave, then the new
 // one onEnter.
