@@ -33,6 +33,18 @@ WidgetPanel::WidgetPanel() {
     colourPicker =
         place(*this, std::make_unique<ColourPicker>(backgroundColour.data()), {80, -80}, TopLeft);
     colourPicker->hidden = true;
+    standardControlCount = widgets.size();
+}
+
+int WidgetPanel::sceneControlCount() const {
+    return static_cast<int>(widgets.size() - standardControlCount);
+}
+
+Widget* WidgetPanel::sceneControl(int k) const {
+    if (k < 0 || k >= sceneControlCount()) {
+        return nullptr;
+    }
+    return widgets[standardControlCount + static_cast<std::size_t>(k)].get();
 }
 
 void WidgetPanel::layout(int width, int height) {

@@ -38,9 +38,17 @@ public:
     // The first control's answer, in the order added, that is not nullptr.
     PointerHandler* target(const Vec2& p);
 
+    // The controls that the scene added after the standard ones: how many, and control k
+    // (counted from 0 in the order added), or nullptr outside that range.
+    int sceneControlCount() const;
+    Widget* sceneControl(int k) const;
+
     std::vector<std::unique_ptr<Widget>> widgets;
     // The background-colour control, also held in widgets; nullptr while the panel has none.
     Widget* colourPicker = nullptr;
+
+private:
+    std::size_t standardControlCount = 0;
 };
 
 } // namespace tessivo

@@ -180,12 +180,16 @@ int Image::countDifferent(const Image& other, int tolerance) const {
 
 Program::Program(const XServer& server, const std::string& path,
                  const std::vector<std::string>& arguments) {
-    char pattern[] = "/tmp/tessivo-stderr-XXXXXX";
-    const int errorFd = mkstemp(pattern);
-    errorFile = pattern;
+    char errorPattern[] = "/tmp/tessivo-stderr-XXXXXX";
+    const int errorFd = mkstemp(errorPattern);
+    errorFile = errorPattern;
+    char outputPattern[] = "/tmp/tessivo-stdout-XXXXXX";
+    const int outputFd = mkstemp(outputPattern);
+    outputFile = outputPattern;
     pid = fork();
     if (pid == 0) {
         setenv("DISPLAY", server.display().c_str(), 1);
+        dup2(outputFd, 1);
         dup2(errorFd, 2);
         std::vector<char*> argv;
         argv.push_back(const_cast<char*>(path.c_str()));
@@ -197,6 +201,7 @@ Program::Program(const XServer& server, const std::string& path,
         _exit(127);
     }
     close(errorFd);
+    close(outputFd);
 }
 
 Program::~Program() {
@@ -205,6 +210,7 @@ Program::~Program() {
         waitpid(pid, nullptr, 0);
     }
     unlink(errorFile.c_str());
+    unlink(outputFile.c_str());
 }
 
 bool Program::running() {
@@ -227,11 +233,21 @@ std::optional<int> Program::waitForExit(int timeoutMs) {
     return exitCode;
 }
 
-std::string Program::standardError() const {
-    std::ifstream in(errorFile);
+namespace {
+std::string fileText(const std::string& path) {
+    std::ifstream in(path);
     std::stringstream text;
     text << in.rdbuf();
     return text.str();
+}
+} // namespace
+
+std::string Program::standardError() const {
+    return fileText(errorFile);
+}
+
+std::string Program::standardOutput() const {
+    return fileText(outputFile);
 }
 
 std::string waitForWindow(const XServer& server, const std::string& title, int timeoutMs) {

@@ -48,7 +48,7 @@ struct Image {
     int countDifferent(const Image& other, int tolerance) const;
 };
 
-// A program started on an X server, with its standard error kept in a file.
+// A program started on an X server, with its standard output and error kept in files.
 class Program {
 public:
     Program(const XServer& server, const std::string& path,
@@ -61,12 +61,14 @@ public:
     std::optional<int> waitForExit(int timeoutMs);
     bool running();
     std::string standardError() const;
+    std::string standardOutput() const;
     pid_t processId() const { return pid; }
 
 private:
     pid_t pid = -1;
     std::optional<int> exitCode;
     std::string errorFile;
+    std::string outputFile;
 };
 
 // The id of the first window titled exactly title, waiting up to timeoutMs; empty if none

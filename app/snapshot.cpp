@@ -1,0 +1,165 @@
+#include "app/snapshot.h"
+
+#include "app/clock.h"
+#include "app/png_file.h"
+#include "app/shell.h"
+#include "app/snapshot_options.h"
+#include "app/static_objects.h"
+#include "scene/rotation_controller.h"
+#include "scene/scene.h"
+#include "scene/scene_registry.h"
+#include "ui/choice_row.h"
+#include "ui/dial.h"
+#include "ui/slider.h"
+
+#include <GL/freeglut.h>
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <set>
+#include <sstream>
+
+namespace tessivo {
+
+namespace {
+
+int fail(const std::string& reason) {
+    std::fprintf(stderr, "tessivo-snapshot: %s\n", reason.c_str());
+    return 2;
+}
+
+// The toolkit's standard options go to glutInit; everything else is ours.
+void splitArguments(int argc, char** argv, std::vector<char*>& toolkit,
+                    std::vector<std::string>& own) {
+    static const std::set<std::string> withValue = {"-display", "-geometry"};
+    static const std::set<std::string> flags = {"-iconic", "-indirect", "-direct", "-gldebug",
+                                                "-sync"};
+    toolkit.push_back(argv[0]);
+    for (int i = 1; i < argc; ++i) {
+        if (withValue.count(argv[i]) && i + 1 < argc) {
+            toolkit.push_back(argv[i]);
+            toolkit.push_back(argv[++i]);
+        } else if (flags.count(argv[i])) {
+            toolkit.push_back(argv[i]);
+        } else {
+            own.push_back(argv[i]);
+        }
+    }
+    toolkit.push_back(nullptr);
+}
+
+void listScenes() {
+    for (const Scene* scene : SceneRegistry::instance().registeredScenes()) {
+        std::printf("%s\t%s\n", scene->identifier.c_str(), scene->title().c_str());
+    }
+}
+
+std::string numberText(double v) {
+    std::ostringstream text;
+    text << v;
+    return text.str();
+}
+
+} // namespace
+
+std::string applyControlSetting(Scene& scene, const ControlSetting& setting) {
+    const std::string which =
+        "control " + std::to_string(setting.index) + " of scene '" + scene.identifier + "'";
+    Widget* control = scene.panel->sceneControl(setting.index);
+    if (!control) {
+        return "scene '" + scene.identifier + "' has no control " + std::to_string(setting.index) +
+               " (its controls are numbered 0 to " +
+               std::to_string(scene.panel->sceneControlCount() - 1) + ")";
+    }
+    const double v = setting.value;
+    if (auto* slider = dynamic_cast<Slider*>(control)) {
+        if (!(v >= slider->minValue && v <= slider->maxValue)) {
+            return "bad value " + numberText(v) + " for " + which + ": a slider from " +
+                   numberText(slider->minValue) + " to " + numberText(slider->maxValue);
+        }
+        slider->value = v;
+    } else if (auto* dial = dynamic_cast<Dial*>(control)) {
+        dial->setAngle(v);
+    } else if (auto* row = dynamic_cast<ChoiceRow*>(control)) {
+        if (v != std::floor(v) || v < 0 || v >= row->itemCount) {
+            return "bad value " + numberText(v) + " for " + which + ": a row of items 0 to " +
+                   std::to_string(row->itemCount - 1);
+        }
+        row->setSelected(static_cast<int>(v));
+    } else {
+        return which + " is a button and has no value to set";
+    }
+    return "";
+}
+
+RgbImage renderScene(Scene& scene, int width, int height) {
+    SceneRegistry& registry = SceneRegistry::instance();
+    registry.clearShowList();
+    registry.appendToShowList(scene.identifier);
+    reshapeCallback(width, height);
+    scene.initGL();
+    drawFrame(scene);
+    glFinish();
+
+    RgbImage image(width, height);
+    std::vector<unsigned char> bottomUp(image.pixels.size());
+    glReadBuffer(GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, bottomUp.data());
+    const std::size_t row = static_cast<std::size_t>(width) * 3;
+    for (int y = 0; y < height; ++y) {
+        std::copy_n(&bottomUp[(height - 1 - y) * row], row, image.at(0, y));
+    }
+    return image;
+}
+
+int runSnapshot(int argc, char** argv) {
+    ensureStaticObjects();
+    std::vector<char*> toolkitArguments;
+    std::vector<std::string> ownArguments;
+    splitArguments(argc, argv, toolkitArguments, ownArguments);
+    const ParsedSnapshotOptions parsed = parseSnapshotOptions(ownArguments);
+    if (!parsed.options) {
+        return fail(parsed.error);
+    }
+    const SnapshotOptions& options = *parsed.options;
+    if (options.help) {
+        std::printf("%s\n", snapshotUsage);
+        return 0;
+    }
+    if (options.list) {
+        listScenes();
+        return 0;
+    }
+    Scene* scene = SceneRegistry::instance().find(options.scene);
+    if (!scene) {
+        return fail("unknown scene '" + options.scene + "' (--list shows the scenes)");
+    }
+    // Every setting is checked before a window opens or a file is touched.
+    for (const ControlSetting& setting : options.settings) {
+        const std::string reason = applyControlSetting(*scene, setting);
+        if (!reason.empty()) {
+            return fail(reason);
+        }
+    }
+    if (options.yaw != 0.0 || options.pitch != 0.0) {
+        scene->rotation()->rotateBy(options.yaw, options.pitch);
+    }
+    setClockForTesting(options.time);
+
+    int toolkitCount = static_cast<int>(toolkitArguments.size()) - 1;
+    glutInit(&toolkitCount, toolkitArguments.data());
+    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+    glutInitWindowSize(options.width, options.height);
+    glutCreateWindow("Tessivo");
+    glutDisplayFunc([] {});
+
+    const RgbImage image = renderScene(*scene, options.width, options.height);
+    const std::string reason = writePngFile(options.out, image);
+    if (!reason.empty()) {
+        return fail(reason);
+    }
+    return 0;
+}
+
+} // namespace tessivo

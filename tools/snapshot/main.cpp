@@ -1,0 +1,5 @@
+#include "app/snapshot.h"
+
+int main(int argc, char** argv) {
+    return tessivo::runSnapshot(argc, argv);
+}
