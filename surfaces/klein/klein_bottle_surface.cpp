@@ -1,0 +1,94 @@
+#include "surfaces/klein/klein_bottle_surface.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tessivo {
+
+Vec3 edgeTubeOffset(const EdgeSample& sample, double theta) {
+    return std::cos(theta) * sample.across - std::sin(theta) * sample.normal;
+}
+
+int nearestSample(double position, int count) {
+    const double nearest = std::trunc((count - 1) * position + 0.5);
+    if (!(nearest > 0.0)) {
+        return 0;
+    }
+    return static_cast<int>(std::min(nearest, static_cast<double>(count - 1)));
+}
+
+std::vector<int> surfaceBands(int drawMode, int rows) {
+    const int step = drawMode == StripedMode ? 2 : 1;
+    std::vector<int> bands;
+    for (int r = 0; r < rows - 1; r += step) {
+        bands.push_back(r);
+    }
+    return bands;
+}
+
+KleinBottleSurface::KleinBottleSurface(KleinStage stage)
+    : spine(9, 3), frames(static_cast<std::size_t>(rows)),
+      vertices(static_cast<std::size_t>(rows * columns)),
+      normals(static_cast<std::size_t>(rows * columns)), stage(stage) {
+    buildSpine();
+    buildMesh();
+}
+
+void KleinBottleSurface::buildSpine() {
+    const StagePhases phases = stagePhases(stage, progress);
+    const std::array<Vec3, 9> points = spineControlPoints(phases);
+    for (int i = 0; i < 9; ++i) {
+        spine.setControlPoint(i, points[static_cast<std::size_t>(i)]);
+    }
+    for (int i = 0; i < rows; ++i) {
+        frames[static_cast<std::size_t>(i)] =
+            spineFrame(spine, spineParameter(i, rows, phases.lengthen));
+    }
+}
+
+void KleinBottleSurface::buildMesh() {
+    const RingShape shape = ringShape(stage, progress, cutOpening);
+    for (int i = 0; i < rows; ++i) {
+        const SpineFrame& frame = frames[static_cast<std::size_t>(i)];
+        for (int j = 0; j < columns; ++j) {
+            const MeshPoint p = ringPoint(frame, shape, j, columns);
+            vertices[index(i, j)] = p.position;
+            normals[index(i, j)] = p.normal;
+        }
+    }
+}
+
+std::vector<EdgeSample> KleinBottleSurface::ringEdgeSamples(double position) const {
+    const int row = nearestSample(position, rows);
+    std::vector<EdgeSample> samples;
+    for (int j = 0; j < columns; ++j) {
+        const Vec3& v = vertex(row, j);
+        const Vec3 step = j == 0 ? vertex(row, 1) - v : v - vertex(row, j - 1);
+        const Vec3& n = normal(row, j);
+        samples.push_back({v, n, normalised(cross(n, step))});
+    }
+    return samples;
+}
+
+std::vector<EdgeSample> KleinBottleSurface::columnEdgeSamples(double position) const {
+    const int column = nearestSample(position, columns);
+    std::vector<EdgeSample> samples;
+    for (int i = 0; i < rows; ++i) {
+        const Vec3& n = normal(i, column);
+        samples.push_back(
+            {vertex(i, column), n, cross(n, frames[static_cast<std::size_t>(i)].along)});
+    }
+    return samples;
+}
+
+void KleinBottleSurface::mirrorMesh() {
+    for (Vec3& v : vertices) {
+        v.z = -v.z;
+    }
+    for (Vec3& n : normals) {
+        n.x = -n.x;
+        n.y = -n.y;
+    }
+}
+
+} // namespace tessivo
