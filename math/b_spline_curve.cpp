@@ -104,6 +104,9 @@ Vec3 BSplineCurve::evaluate(double u) const {
 
 void BSplineCurve::pointAndTangent(double u, Vec3& point, Vec3& tangent) const {
     constexpr double step = 0.001;
+    // Outside [0, 1] both samples would clamp to the same end point and leave no direction;
+    // the tangent there is the one at the nearer end.
+    u = std::clamp(u, 0.0, 1.0);
     point = evaluate(u);
     tangent = normalised(evaluate(u + step) - evaluate(u - step));
 }

@@ -52,8 +52,9 @@ public:
 
     // The curve point at u and the unit tangent, as the central difference
     // C(u + 0.001) - C(u - 0.001) normalised. Because evaluate clamps, the difference becomes
-    // one-sided within 0.001 of either end (at u = 0 it is C(0.001) - C(0)). A curve whose
-    // samples coincide there (all control points equal) has no tangent: it is then NaN.
+    // one-sided within 0.001 of either end (at u = 0 it is C(0.001) - C(0)). A u outside
+    // [0, 1] gives the point and tangent of the nearer end. A curve whose samples coincide
+    // there (all control points equal) has no tangent: it is then NaN.
     void pointAndTangent(double u, Vec3& point, Vec3& tangent) const;
 
     int controlPointCount() const { return static_cast<int>(controlPoints.size()); }

@@ -1,0 +1,116 @@
+#include "surfaces/klein/klein_bottle_surface.h"
+#include "tests/support/gl_capture.h"
+#include "tests/support/gl_context.h"
+
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+namespace tessivo {
+namespace {
+
+using testing::captureFeedback;
+using testing::Feedback;
+
+// Everything the surface draws fits in this box, so nothing is clipped and feedback sees every
+// polygon.
+class KleinDrawing : public testing::GlTest {
+protected:
+    void SetUp() override {
+        GlTest::SetUp();
+        glMatrixMode(GL_PROJECTION);
+        glOrtho(-20, 20, -20, 20, -20, 20);
+        glMatrixMode(GL_MODELVIEW);
+        glEnable(GL_LIGHTING);
+        glEnable(GL_LIGHT0);
+        glEnable(GL_DEPTH_TEST);
+    }
+
+    static std::size_t polygons(const std::function<void()>& draw) {
+        const Feedback feedback = captureFeedback(draw);
+        EXPECT_FALSE(feedback.overflowed);
+        return feedback.polygons.size();
+    }
+};
+
+TEST_F(KleinDrawing, StripedDrawsFiftyOfTheNinetyNineBands) {
+    KleinBottleSurface bottle(Bottle);
+    const std::size_t solid = polygons([&] { bottle.drawSurface(); });
+    ASSERT_GT(solid, 0u);
+    // Whatever GL splits a quad into, every band has the same number of quads.
+    EXPECT_EQ(solid % 99, 0u);
+    bottle.drawMode = StripedMode;
+    const std::size_t striped = polygons([&] { bottle.drawSurface(); });
+    EXPECT_EQ(striped * 99, solid * 50);
+}
+
+TEST_F(KleinDrawing, GlassDrawsTheBandsTwiceThroughDisplayList23AndRestoresState) {
+    KleinBottleSurface bottle(Bottle);
+    const std::size_t solid = polygons([&] { bottle.drawSurface(); });
+    bottle.drawMode = GlassMode;
+    glDeleteLists(glassDisplayList, 1);
+    const std::size_t glass = polygons([&] { bottle.drawSurface(); });
+    // The first pass is recorded as it is drawn, the highlight pass replays it.
+    EXPECT_EQ(glass, 2 * solid);
+    EXPECT_TRUE(glIsList(glassDisplayList));
+    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
+    EXPECT_FALSE(glIsEnabled(GL_BLEND));
+    EXPECT_TRUE(glIsEnabled(GL_LIGHT0));
+    EXPECT_FALSE(glIsEnabled(GL_LIGHT4));
+    // Replaying the list alone gives the bands once more.
+    EXPECT_EQ(polygons([] { glCallList(glassDisplayList); }), solid);
+}
+
+TEST_F(KleinDrawing, RectangleStagesCarryFourGlueMarks) {
+    KleinBottleSurface surface(Rolling);
+    const std::size_t bands = polygons([&] { surface.drawSurface(); });
+    const std::size_t perQuad = bands / (99 * 49);
+    ASSERT_EQ(bands, perQuad * 99 * 49);
+    const std::size_t all = polygons([&] { surface.draw(); });
+    // Hexagonal tubes: six strips along two rings of 50 columns and two columns of 100 rows.
+    EXPECT_EQ(all - bands, perQuad * 6 * (2 * 49 + 2 * 99));
+    surface.stage = Closing;
+    surface.progress = 0.8;
+    surface.buildSpine();
+    surface.buildMesh();
+    EXPECT_EQ(polygons([&] { surface.draw(); }), all);
+    EXPECT_FALSE(glIsEnabled(GL_COLOR_MATERIAL));
+}
+
+TEST_F(KleinDrawing, BottleIsTurnedHalfATurnAboutX) {
+    KleinBottleSurface bottle(Bottle);
+    const Feedback direct = captureFeedback([&] {
+        glPushMatrix();
+        glRotated(180.0, 1, 0, 0);
+        bottle.drawSurface();
+        glPopMatrix();
+    });
+    const Feedback dispatched = captureFeedback([&] { bottle.draw(); });
+    ASSERT_EQ(direct.polygons.size(), dispatched.polygons.size());
+    for (std::size_t k = 0; k < direct.polygons.size(); k += 97) {
+        ASSERT_EQ(direct.polygons[k].size(), dispatched.polygons[k].size());
+        for (std::size_t v = 0; v < direct.polygons[k].size(); ++v) {
+            EXPECT_FLOAT_EQ(direct.polygons[k][v].x, dispatched.polygons[k][v].x);
+            EXPECT_FLOAT_EQ(direct.polygons[k][v].y, dispatched.polygons[k][v].y);
+        }
+    }
+}
+
+TEST_F(KleinDrawing, HalvesDrawOneBottleAtRestThenTwoHalvesAndLeaveTheBottleWhole) {
+    KleinBottleSurface surface(Halves);
+    const std::size_t whole = polygons([&] { surface.drawSurface(); });
+    const std::vector<Vec3> wholeVertices = surface.vertices;
+    EXPECT_EQ(polygons([&] { surface.draw(); }), whole);
+    for (double progress : {0.2, 0.5, 0.8, 1.0}) {
+        surface.progress = progress;
+        // Each half is the cut mesh: as many quads as the whole one, drawn twice.
+        EXPECT_EQ(polygons([&] { surface.draw(); }), 2 * whole) << progress;
+        EXPECT_EQ(surface.cutOpening, 0.0);
+        for (std::size_t k = 0; k < wholeVertices.size(); k += 13) {
+            EXPECT_EQ(surface.vertices[k].x, wholeVertices[k].x);
+            EXPECT_EQ(surface.vertices[k].z, wholeVertices[k].z);
+        }
+    }
+}
+
+} // namespace
+} // namespace tessivo
