@@ -3,6 +3,7 @@
 
 #include "math/draw_helpers.h"
 #include "surfaces/klein/klein_bottle_surface.h"
+#include "surfaces/klein/klein_materials.h"
 
 #include <GL/gl.h>
 
@@ -15,21 +16,6 @@ constexpr double pi = 3.141592653589793;
 void emit(const Vec3& normal, const Vec3& vertex) {
     glNormal3d(normal.x, normal.y, normal.z);
     glVertex3d(vertex.x, vertex.y, vertex.z);
-}
-
-// Green, translucent where blending is on, with a sharp white highlight.
-void setBottleMaterial() {
-    setMaterial(GL_FRONT_AND_BACK, GL_SPECULAR, 1, 1, 1, 1);
-    glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, 50.0f);
-    setMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, 0.15, 0.7, 0.1, 0.3);
-}
-
-// Black but for the specular term: a second pass of the same geometry in this material, added
-// on top, lays only the highlights over the glass.
-void setHighlightMaterial() {
-    setMaterial(GL_FRONT_AND_BACK, GL_SPECULAR, 1, 1, 1, 1);
-    glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, 50.0f);
-    setMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, 0, 0, 0, 1);
 }
 
 } // namespace
@@ -62,15 +48,7 @@ void KleinBottleSurface::drawSurface() {
     // test, so every layer shows through; the same geometry, recorded as it is drawn, is then
     // laid over it once more in a black material with additive blending, which adds only the
     // highlights.
-    glDisable(GL_LIGHT0);
-    glEnable(GL_LIGHT4);
-    glPushMatrix();
-    glLoadIdentity();
-    setLight(GL_LIGHT4, GL_POSITION, 0, 0, 10);
-    glPopMatrix();
-    setLight(GL_LIGHT4, GL_AMBIENT, 0.3, 0.3, 0.3);
-    setLight(GL_LIGHT4, GL_DIFFUSE, 0.8, 0.8, 0.8);
-    setLight(GL_LIGHT4, GL_SPECULAR, 1, 1, 1);
+    switchToGlassLight(1.0);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glDisable(GL_DEPTH_TEST);
@@ -80,8 +58,7 @@ void KleinBottleSurface::drawSurface() {
     setLight(GL_LIGHT4, GL_SPECULAR, 0, 0, 0);
     drawBands();
     glEndList();
-    glDisable(GL_LIGHT4);
-    glEnable(GL_LIGHT0);
+    switchToSceneLight();
     setHighlightMaterial();
     glBlendFunc(GL_SRC_ALPHA, GL_ONE);
     glCallList(glassDisplayList);
@@ -106,6 +83,9 @@ void KleinBottleSurface::draw() {
         buildSpine();
         buildMesh();
         drawSurface();
+        break;
+    case Label:
+        drawWithLabel();
         break;
     case Halves:
         drawHalves();

@@ -112,5 +112,36 @@ TEST_F(KleinDrawing, HalvesDrawOneBottleAtRestThenTwoHalvesAndLeaveTheBottleWhol
     }
 }
 
+TEST_F(KleinDrawing, LabelLeavesAHoleInTheGlassWhereverItIs) {
+    KleinBottleSurface bottle(Label);
+    const std::size_t solid = polygons([&] { bottle.drawSurface(); });
+    const std::size_t perQuad = solid / (99 * 49);
+    ASSERT_EQ(solid, perQuad * 99 * 49);
+    // 10 bands of 10 quads of label (9 when it runs over the end of the spine), and the rest of
+    // the mesh as glass, drawn twice (the translucent pass and the highlights).
+    for (const auto& [progress, labelBands] : std::vector<std::pair<double, std::size_t>>{
+             {0.07, 10}, {0.46, 9}, {0.5, 10}, {-3.2, 10}}) {
+        bottle.progress = progress;
+        const std::size_t labelQuads = labelBands * 10;
+        const std::size_t glassQuads = 99 * 49 - labelQuads;
+        EXPECT_EQ(polygons([&] { bottle.draw(); }), perQuad * (labelQuads + 2 * glassQuads))
+            << progress;
+        GLboolean depthWrites = GL_FALSE;
+        glGetBooleanv(GL_DEPTH_WRITEMASK, &depthWrites);
+        EXPECT_TRUE(depthWrites);
+        EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
+        EXPECT_FALSE(glIsEnabled(GL_BLEND));
+        EXPECT_TRUE(glIsEnabled(GL_LIGHT0));
+        EXPECT_FALSE(glIsEnabled(GL_LIGHT4));
+    }
+    // The picture went to GL as the 512 x 512 texture.
+    GLint width = 0;
+    GLint height = 0;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
+    EXPECT_EQ(width, 512);
+    EXPECT_EQ(height, 512);
+}
+
 } // namespace
 } // namespace tessivo
