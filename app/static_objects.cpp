@@ -7,10 +7,18 @@
 #include "app/static_objects.h"
 
 #include "scene/rotation_controller.h"
+#include "surfaces/klein/klein_cut_scene.h"
+#include "surfaces/klein/klein_draw_mode_scene.h"
+#include "surfaces/klein/klein_from_rectangle_scene.h"
+#include "surfaces/klein/klein_label_scene.h"
 
 namespace tessivo {
 
 RotationController kleinRotation;
+KleinFromRectangleScene kleinBottle1;
+KleinDrawModeScene kleinBottle3;
+KleinLabelScene kleinBottle4;
+KleinCutScene kleinBottle5;
 
 void ensureStaticObjects() {}
 

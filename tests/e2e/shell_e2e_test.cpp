@@ -26,13 +26,15 @@ TEST_F(TessivoWindow, OpensAt800By600) {
     EXPECT_TRUE(program->running());
 }
 
-TEST_F(TessivoWindow, DrawsNothingWhileTheShowListIsEmpty) {
+TEST_F(TessivoWindow, DrawsTheFirstSceneOfTheShowListOnTheBackground) {
     sleepMilliseconds(500);
     const Image picture = screenshot(server, window);
     ASSERT_EQ(picture.width, 800);
     ASSERT_EQ(picture.height, 600);
-    // Never cleared nor swapped: one uniform colour, whatever the window system left there.
-    EXPECT_EQ(picture.countNear(picture.at(0, 0), 0), 800 * 600);
+    // Cleared to the background colour (9, 48, 75), with the scene and its controls on it.
+    const int background = picture.countNear({9, 48, 75}, 2);
+    EXPECT_GT(background, 800 * 600 / 2);
+    EXPECT_LT(background, 800 * 600 - 2000);
     EXPECT_TRUE(program->running()) << program->standardError();
 }
 

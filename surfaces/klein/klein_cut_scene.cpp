@@ -1,0 +1,25 @@
+#include "surfaces/klein/klein_cut_scene.h"
+
+#include "ui/slider.h"
+
+namespace tessivo {
+
+KleinCutScene::KleinCutScene()
+    : KleinScene("KleinBottle5", Halves), slider(panel->add(std::make_unique<Slider>())) {
+    slider->anchor = BottomLeft;
+    slider->offset = {150, 20};
+}
+
+std::string KleinCutScene::title() const {
+    return "Bottiglia di Klein tagliata in due";
+}
+
+void KleinCutScene::showConstruction() {
+    surface.stage = Halves;
+    surface.progress = slider->value;
+    surface.buildSpine();
+    surface.buildMesh();
+    surface.draw();
+}
+
+} // namespace tessivo

@@ -1,0 +1,23 @@
+#include "surfaces/klein/klein_draw_mode_scene.h"
+
+#include "surfaces/klein/draw_mode_choice.h"
+
+namespace tessivo {
+
+KleinDrawModeScene::KleinDrawModeScene()
+    : KleinScene("KleinBottle3", Bottle), choice(panel->add(std::make_unique<DrawModeChoice>())) {
+    choice->anchor = BottomLeft;
+    choice->offset = {200, 20};
+}
+
+std::string KleinDrawModeScene::title() const {
+    return "La bottiglia di Klein";
+}
+
+void KleinDrawModeScene::showConstruction() {
+    // The bottle stage rebuilds its geometry inside draw.
+    surface.drawMode = choice->selected;
+    surface.draw();
+}
+
+} // namespace tessivo

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "surfaces/klein/klein_scene.h"
+
+namespace tessivo {
+
+class DrawModeChoice;
+
+// "La bottiglia di Klein": the finished bottle, drawn solid, striped (every other band left
+// out, so the inside shows) or as glass, as a row of three icons chooses.
+class KleinDrawModeScene : public KleinScene {
+public:
+    KleinDrawModeScene();
+
+    std::string title() const override;
+
+    DrawModeChoice* choice;
+
+protected:
+    void showConstruction() override;
+};
+
+} // namespace tessivo

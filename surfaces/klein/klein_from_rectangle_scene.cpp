@@ -1,0 +1,30 @@
+#include "surfaces/klein/klein_from_rectangle_scene.h"
+
+#include "app/static_objects.h"
+#include "scene/rotation_controller.h"
+#include "surfaces/klein/klein_scene_settings.h"
+#include "ui/slider.h"
+
+namespace tessivo {
+
+KleinFromRectangleScene::KleinFromRectangleScene()
+    : KleinScene("KleinBottle1", Rolling), slider(panel->add(std::make_unique<Slider>())) {
+    slider->anchor = BottomLeft;
+    slider->offset = {200, 20};
+    kleinRotation.rotateAbout({0, 0, 1}, 90.0);
+}
+
+std::string KleinFromRectangleScene::title() const {
+    return "Dal rettangolo alla bottiglia di Klein";
+}
+
+void KleinFromRectangleScene::showConstruction() {
+    const StageSetting setting = rectangleSetting(slider->value);
+    surface.stage = setting.stage;
+    surface.progress = setting.progress;
+    surface.buildSpine();
+    surface.buildMesh();
+    surface.draw();
+}
+
+} // namespace tessivo

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "surfaces/klein/klein_scene.h"
+
+namespace tessivo {
+
+class Slider;
+
+// "Dal rettangolo alla bottiglia di Klein": a slider rolls a rectangle into a tube over its
+// first half, then bends, lengthens and closes the tube into the bottle over its second half.
+// Coloured marks show which edges of the rectangle are glued, and in which direction.
+class KleinFromRectangleScene : public KleinScene {
+public:
+    // Also turns the shared bottle rotation a quarter turn about the screen's z axis, the
+    // family's initial attitude; so this scene must be built before the others use it.
+    KleinFromRectangleScene();
+
+    std::string title() const override;
+
+    Slider* slider;
+
+protected:
+    void showConstruction() override;
+};
+
+} // namespace tessivo

@@ -1,0 +1,25 @@
+#include "surfaces/klein/klein_label_scene.h"
+
+#include "surfaces/klein/klein_scene_settings.h"
+#include "ui/dial.h"
+
+namespace tessivo {
+
+KleinLabelScene::KleinLabelScene()
+    : KleinScene("KleinBottle4", Label), dial(panel->add(std::make_unique<Dial>())) {
+    dial->anchor = BottomLeft;
+    dial->offset = {100, 20};
+}
+
+std::string KleinLabelScene::title() const {
+    return "Etichetta sulla bottiglia";
+}
+
+void KleinLabelScene::showConstruction() {
+    surface.progress = labelProgress(dial->angle);
+    surface.buildSpine();
+    surface.buildMesh();
+    surface.draw();
+}
+
+} // namespace tessivo

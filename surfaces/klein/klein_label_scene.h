@@ -1,0 +1,24 @@
+#pragma once
+
+#include "surfaces/klein/klein_scene.h"
+
+namespace tessivo {
+
+class Dial;
+
+// "Etichetta sulla bottiglia": a picture label on a glass bottle. Turning the dial slides the
+// label along the bottle; after one full turn it has gone once around and comes back
+// mirrored, after two it reads right again.
+class KleinLabelScene : public KleinScene {
+public:
+    KleinLabelScene();
+
+    std::string title() const override;
+
+    Dial* dial;
+
+protected:
+    void showConstruction() override;
+};
+
+} // namespace tessivo
