@@ -1,0 +1,140 @@
+// Times the geometry that each scene recomputes on every frame, without GL: what the frame
+// time would be with an infinitely fast renderer. Benchmarks are named after the scenes.
+
+#include "surfaces/crosscap/cross_cap_surface.h"
+#include "surfaces/crosscap/embedded_band_surface.h"
+#include "surfaces/moebius/strip_model.h"
+#include "surfaces/polyhedra/dual_pair_geometry.h"
+#include "surfaces/polyhedra/dual_pair_subdivision.h"
+#include "surfaces/polyhedra/polyhedron_solids.h"
+#include "surfaces/polyhedra/woven_strip.h"
+
+#include <benchmark/benchmark.h>
+
+namespace tessivo {
+namespace {
+
+// The strip scenes: the model set up as the scene's display sets it, then the rendering of
+// its mode as plain drawing steps.
+StripDrawing stripFrame(StripModel& strip) {
+    strip.applyMode();
+    switch (strip.mode) {
+    case 0:
+        return strip.solidDrawing();
+    case 3:
+        return strip.cutInTwoDrawing();
+    case 4:
+        return strip.slidingDrawing();
+    case 5:
+        return strip.cutInThreeDrawing();
+    case 6:
+        return strip.mapDrawing();
+    default:
+        return {};
+    }
+}
+
+void stripScene(benchmark::State& state, int mode, double param) {
+    StripModel strip;
+    strip.mode = mode;
+    strip.param = param;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(stripFrame(strip));
+    }
+}
+
+void Moebius(benchmark::State& state) {
+    stripScene(state, 0, 0.7);
+}
+void Moebius3(benchmark::State& state) {
+    stripScene(state, 3, 0.5);
+}
+void Moebius4(benchmark::State& state) {
+    stripScene(state, 4, 0.3);
+}
+void Moebius5(benchmark::State& state) {
+    stripScene(state, 5, 0.5);
+}
+void Moebius6(benchmark::State& state) {
+    stripScene(state, 6, 0.0);
+}
+
+// The wheel scene's band is cached in a display list; per frame only the wheels move.
+void Moebius2(benchmark::State& state) {
+    StripModel strip;
+    strip.mode = 1;
+    strip.applyMode();
+    for (int i = 0; i < 5; ++i) {
+        strip.addWheel();
+    }
+    int now = 0;
+    for (auto _ : state) {
+        now += 16;
+        for (double x : strip.wheelParameters(now)) {
+            benchmark::DoNotOptimize(strip.wheelPoseAt(x));
+        }
+    }
+}
+
+void ProjectivePlane1(benchmark::State& state) {
+    const double morph = 0.7;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(crossCapBoundaryTube(morph));
+        benchmark::DoNotOptimize(crossCapSurface(morph, false));
+        benchmark::DoNotOptimize(crossCapSectionTube(morph, 1.0));
+    }
+}
+
+void ProjectivePlane2(benchmark::State& state) {
+    const double x = 1.0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(bandEdgeTube(x));
+        benchmark::DoNotOptimize(bandSurface(0.0, x, false));
+    }
+}
+
+void ring(benchmark::State& state) {
+    const double cut = 0.25, phi = 0.5, trim = 0.25;
+    for (auto _ : state) {
+        for (int part : {6, 4, 3, 1, 2, 0}) {
+            benchmark::DoNotOptimize(stripPartVertices(part, phi, cut));
+        }
+        benchmark::DoNotOptimize(edgeTubeSegments(phi, trim));
+        benchmark::DoNotOptimize(stripCapPolygons(phi, cut));
+    }
+}
+
+void dualPair(benchmark::State& state, HalfEdgeMesh solid, ColourTable faces,
+              ColourTable vertices) {
+    scaleToRadius(solid, dualSphereRadius);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(dualPairTriangles(solid, faces, vertices, 0.5));
+    }
+}
+
+void tetratetra(benchmark::State& state) {
+    dualPair(state, makeTetrahedron(), tetrahedronColours, tetrahedronColours);
+}
+void cubeocta(benchmark::State& state) {
+    dualPair(state, makeCube(), cubeFaceColours, cubeVertexColours);
+}
+void icododeca(benchmark::State& state) {
+    dualPair(state, makeIcosahedron(), icosahedronFaceColours, icosahedronVertexColours);
+}
+
+} // namespace
+} // namespace tessivo
+
+BENCHMARK(tessivo::Moebius)->Name("Moebius");
+BENCHMARK(tessivo::Moebius2)->Name("Moebius2");
+BENCHMARK(tessivo::Moebius3)->Name("Moebius3");
+BENCHMARK(tessivo::Moebius4)->Name("Moebius4");
+BENCHMARK(tessivo::Moebius5)->Name("Moebius5");
+BENCHMARK(tessivo::Moebius6)->Name("Moebius6");
+BENCHMARK(tessivo::ProjectivePlane1)->Name("ProjectivePlane1");
+BENCHMARK(tessivo::ProjectivePlane2)->Name("ProjectivePlane2");
+BENCHMARK(tessivo::ring)->Name("ring");
+BENCHMARK(tessivo::tetratetra)->Name("tetratetra");
+BENCHMARK(tessivo::cubeocta)->Name("cubeocta");
+BENCHMARK(tessivo::icododeca)->Name("icododeca");
+BENCHMARK_MAIN();
