@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <set>
 #include <sstream>
 
 namespace tessivo::testing {
@@ -50,18 +51,125 @@ TEST_F(Snapshot, RefusesBadRequestsWithOneLineAndNoFile) {
     }
 }
 
-TEST_F(Snapshot, ListsEveryRegisteredSceneWithItsCaption) {
-    ASSERT_EQ(run({"--list"}), 0) << program->standardError();
-    std::istringstream lines(program->standardOutput());
-    std::string line;
-    std::set<std::string> identifiers;
-    while (std::getline(lines, line)) {
+// Every scene of the program, in the order in which static initialisation registers them.
+const std::vector<std::pair<std::string, std::string>> programScenes = {
+    {"KleinBottle1", "Dal rettangolo alla bottiglia di Klein"},
+    {"KleinBottle3", "La bottiglia di Klein"},
+    {"KleinBottle4", "Etichetta sulla bottiglia"},
+    {"KleinBottle5", "Bottiglia di Klein tagliata in due"},
+    {"Moebius", "Dal quadrato al nastro di Moebius"},
+    {"Moebius2", "Rotelline sul nastro"},
+    {"Moebius3", "Nastro tagliato in due"},
+    {"Moebius4", "Nastro che scorre su se stesso"},
+    {"Moebius5", "Nastro tagliato in tre"},
+    {"Moebius6", "Mappa sul nastro"},
+    {"ProjectivePlane1", "Cappuccio incrociato"},
+    {"ProjectivePlane2", "Cappuccio incrociato senza incroci"},
+    {"ring", "Moebius intrecciato"},
+    {"tetratetra", "Tetraedro / tetraedro"},
+    {"cubeocta", "Cubo / ottaedro"},
+    {"icododeca", "Icosaedro / dodecaedro"},
+};
+
+std::vector<std::pair<std::string, std::string>> listedScenes(const std::string& output) {
+    std::vector<std::pair<std::string, std::string>> scenes;
+    std::istringstream lines(output);
+    for (std::string line; std::getline(lines, line);) {
         const auto tab = line.find('\t');
-        ASSERT_NE(tab, std::string::npos) << line;
-        EXPECT_GT(tab, 0u) << line;
-        EXPECT_GT(line.size(), tab + 1) << "no caption: " << line;
-        EXPECT_TRUE(identifiers.insert(line.substr(0, tab)).second) << "twice: " << line;
+        scenes.emplace_back(line.substr(0, tab),
+                            tab == std::string::npos ? "" : line.substr(tab + 1));
     }
+    return scenes;
+}
+
+TEST_F(Snapshot, ListsEverySceneWithItsCaptionInRegistrationOrder) {
+    ASSERT_EQ(run({"--list"}), 0) << program->standardError();
+    const auto listed = listedScenes(program->standardOutput());
+    // Each listed scene appears in the table, in the table's order.
+    auto next = programScenes.begin();
+    for (const auto& scene : listed) {
+        next = std::find(next, programScenes.end(), scene);
+        ASSERT_NE(next, programScenes.end()) << scene.first << " out of order or unknown";
+        ++next;
+    }
+    ASSERT_GE(listed.size(), 4u);
+    EXPECT_EQ(std::vector(listed.begin(), listed.begin() + 4),
+              std::vector(programScenes.begin(), programScenes.begin() + 4));
+}
+
+// The background colour, and what counts as a picture of the object: enough pixels away from
+// the background in the middle of the view, where no control sits.
+bool isBackground(const unsigned char* p) {
+    return std::abs(p[0] - 9) <= 2 && std::abs(p[1] - 48) <= 2 && std::abs(p[2] - 75) <= 2;
+}
+
+TEST_F(Snapshot, EverySceneRendersItsObject) {
+    ASSERT_EQ(run({"--list"}), 0);
+    const auto scenes = listedScenes(program->standardOutput());
+    ASSERT_FALSE(scenes.empty());
+    for (const auto& [identifier, caption] : scenes) {
+        const std::string file = out(identifier + ".png");
+        ASSERT_EQ(run({"--scene", identifier, "--out", file, "--size", "320x240"}), 0)
+            << identifier << ": " << program->standardError();
+        RgbImage picture;
+        ASSERT_EQ(readPngFile(file, picture), "") << identifier;
+        ASSERT_EQ(picture.width, 320);
+        ASSERT_EQ(picture.height, 240);
+        int object = 0;
+        for (int y = 40; y < 200; ++y) {
+            for (int x = 60; x < 260; ++x) {
+                object += !isBackground(picture.at(x, y));
+            }
+        }
+        EXPECT_GT(object, 2000) << identifier << " shows too little of its object";
+    }
+}
+
+TEST_F(Snapshot, ControlsAndTurnChangeThePicture) {
+    ASSERT_EQ(run({"--scene", "KleinBottle1", "--out", out("a.png"), "--set", "0=0.2"}), 0);
+    ASSERT_EQ(run({"--scene", "KleinBottle1", "--out", out("b.png"), "--set", "0=0.9"}), 0);
+    ASSERT_EQ(run({"--scene", "KleinBottle1", "--out", out("c.png"), "--set", "0=0.9", "--turn",
+                   "30,20"}),
+              0);
+    RgbImage a, b, c;
+    ASSERT_EQ(readPngFile(out("a.png"), a), "");
+    ASSERT_EQ(readPngFile(out("b.png"), b), "");
+    ASSERT_EQ(readPngFile(out("c.png"), c), "");
+    EXPECT_GT(countDifferingPixels(a, b, 16), 10000);
+    EXPECT_GT(countDifferingPixels(b, c, 16), 10000);
+}
+
+TEST_F(Snapshot, RefusesBadControlsAndUnwritableFilesWithNoFileLeft) {
+    const std::vector<std::vector<std::string>> requests = {
+        {"--scene", "KleinBottle1", "--out", out("a.png"), "--set", "1=0.5"},
+        {"--scene", "KleinBottle1", "--out", out("a.png"), "--set", "0=1.5"},
+        {"--scene", "KleinBottle3", "--out", out("a.png"), "--set", "0=3"},
+        {"--scene", "KleinBottle3", "--out", out("a.png"), "--set", "0=0.5"},
+        {"--scene", "KleinBottle1", "--out", out("missing-folder/a.png")},
+    };
+    for (const auto& request : requests) {
+        EXPECT_EQ(run(request), 2) << request[5];
+        const std::string error = program->standardError();
+        EXPECT_EQ(std::count(error.begin(), error.end(), '\n'), 1) << error;
+        EXPECT_TRUE(fs::is_empty(directory)) << request[5];
+    }
+    EXPECT_EQ(run({"--scene", "KleinBottle4", "--out", out("a.png"), "--set", "0=-1000.5"}), 0);
+    EXPECT_TRUE(fs::exists(out("a.png")));
+}
+
+// The frame-time bench measures every registered scene and names the slowest.
+TEST_F(Snapshot, BenchMeasuresEveryScene) {
+    ASSERT_EQ(run({"--list"}), 0);
+    const auto scenes = listedScenes(program->standardOutput());
+    Program bench(server, TESSIVO_BENCH, {"--frames", "3"});
+    const auto code = bench.waitForExit(120000);
+    ASSERT_TRUE(code && *code == 0) << bench.standardError();
+    const std::string table = bench.standardOutput();
+    for (const auto& [identifier, caption] : scenes) {
+        EXPECT_NE(table.find("\n" + identifier + " "), std::string::npos) << identifier;
+    }
+    EXPECT_NE(table.find("(empty frame)"), std::string::npos);
+    EXPECT_NE(table.find("slowest: "), std::string::npos);
 }
 
 } // namespace

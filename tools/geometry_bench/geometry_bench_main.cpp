@@ -3,6 +3,9 @@
 
 #include "surfaces/crosscap/cross_cap_surface.h"
 #include "surfaces/crosscap/embedded_band_surface.h"
+#include "surfaces/klein/klein_bottle_surface.h"
+#include "surfaces/klein/klein_scene_settings.h"
+#include "surfaces/klein/label_placement.h"
 #include "surfaces/moebius/strip_model.h"
 #include "surfaces/polyhedra/dual_pair_geometry.h"
 #include "surfaces/polyhedra/dual_pair_subdivision.h"
@@ -13,6 +16,63 @@
 
 namespace tessivo {
 namespace {
+
+// The Klein scenes rebuild the spine and the mesh of their stage on every frame.
+void rebuild(KleinBottleSurface& surface) {
+    surface.buildSpine();
+    surface.buildMesh();
+}
+
+void KleinBottle1(benchmark::State& state) {
+    KleinBottleSurface surface(Rolling);
+    const StageSetting setting = rectangleSetting(0.75);
+    surface.stage = setting.stage;
+    surface.progress = setting.progress;
+    for (auto _ : state) {
+        rebuild(surface);
+        for (double position : {0.0, 1.0}) {
+            benchmark::DoNotOptimize(surface.ringEdgeSamples(position));
+            benchmark::DoNotOptimize(surface.columnEdgeSamples(position));
+        }
+    }
+}
+
+void KleinBottle3(benchmark::State& state) {
+    KleinBottleSurface surface(Bottle);
+    for (auto _ : state) {
+        rebuild(surface);
+        benchmark::DoNotOptimize(surface.vertex(50, 25));
+    }
+}
+
+void KleinBottle4(benchmark::State& state) {
+    KleinBottleSurface surface(Label);
+    surface.progress = labelProgress(1.0);
+    for (auto _ : state) {
+        rebuild(surface);
+        const LabelPlacement placement =
+            labelPlacement(surface.progress, KleinBottleSurface::rows, KleinBottleSurface::columns);
+        benchmark::DoNotOptimize(labelPieces(placement, KleinBottleSurface::rows));
+        benchmark::DoNotOptimize(
+            glassAroundLabel(placement, KleinBottleSurface::rows, KleinBottleSurface::columns));
+    }
+}
+
+// The cut scene builds the bottle, then each half (the second by mirroring the first), then
+// the whole bottle again.
+void KleinBottle5(benchmark::State& state) {
+    KleinBottleSurface surface(Halves);
+    surface.progress = 0.25;
+    for (auto _ : state) {
+        rebuild(surface);
+        surface.cutOpening = 0.00001;
+        surface.buildMesh();
+        surface.mirrorMesh();
+        surface.cutOpening = 0.0;
+        surface.buildMesh();
+        benchmark::DoNotOptimize(surface.vertex(50, 25));
+    }
+}
 
 // The strip scenes: the model set up as the scene's display sets it, then the rendering of
 // its mode as plain drawing steps.
@@ -125,6 +185,10 @@ void icododeca(benchmark::State& state) {
 } // namespace
 } // namespace tessivo
 
+BENCHMARK(tessivo::KleinBottle1)->Name("KleinBottle1");
+BENCHMARK(tessivo::KleinBottle3)->Name("KleinBottle3");
+BENCHMARK(tessivo::KleinBottle4)->Name("KleinBottle4");
+BENCHMARK(tessivo::KleinBottle5)->Name("KleinBottle5");
 BENCHMARK(tessivo::Moebius)->Name("Moebius");
 BENCHMARK(tessivo::Moebius2)->Name("Moebius2");
 BENCHMARK(tessivo::Moebius3)->Name("Moebius3");
