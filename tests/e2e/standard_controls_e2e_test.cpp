@@ -7,9 +7,7 @@ namespace {
 
 // The standard controls on screen, in the panel program: two empty scenes titled "Prima
 // scena di prova" and "Seconda scena di prova" over the background colour (9, 48, 75).
-// TODO: run these checks against the real tessivo as well once its Klein bottle scenes are in
-// the show list (the arrows, menu square and emblem sit in the same places there; the 3D
-// bottle does not reach the corners).
+// tessivo_controls_e2e_test.cpp makes the same checks on the real program.
 //
 // Window coordinates here have y down: a control at overlay (x, y) is at (x, 600 - y).
 class StandardControlsOnScreen : public ::testing::Test {
