@@ -92,13 +92,18 @@ std::string applyControlSetting(Scene& scene, const ControlSetting& setting) {
     return "";
 }
 
-RgbImage renderScene(Scene& scene, int width, int height) {
+RgbImage renderScene(Scene& scene, int width, int height, bool withControls) {
     SceneRegistry& registry = SceneRegistry::instance();
     registry.clearShowList();
     registry.appendToShowList(scene.identifier);
     reshapeCallback(width, height);
     scene.initGL();
-    drawFrame(scene);
+    if (withControls) {
+        drawFrame(scene);
+    } else {
+        scene.clear();
+        scene.display();
+    }
     glFinish();
 
     RgbImage image(width, height);
@@ -154,7 +159,7 @@ int runSnapshot(int argc, char** argv) {
     glutCreateWindow("Tessivo");
     glutDisplayFunc([] {});
 
-    const RgbImage image = renderScene(*scene, options.width, options.height);
+    const RgbImage image = renderScene(*scene, options.width, options.height, !options.noControls);
     const std::string reason = writePngFile(options.out, image);
     if (!reason.empty()) {
         return fail(reason);

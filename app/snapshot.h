@@ -22,8 +22,9 @@ int runSnapshot(int argc, char** argv);
 // selected item (a whole number among its items). Returns an empty string, or why it cannot.
 std::string applyControlSetting(Scene& scene, const ControlSetting& setting);
 
-// Renders one frame of scene into a width x height picture. Needs a current GL context whose
-// window is at least that large; the scene becomes the only entry of the show list.
-RgbImage renderScene(Scene& scene, int width, int height);
+// Renders one frame of scene into a width x height picture, with its controls over it unless
+// told otherwise. Needs a current GL context whose window is at least that large; the scene
+// becomes the only entry of the show list.
+RgbImage renderScene(Scene& scene, int width, int height, bool withControls = true);
 
 } // namespace tessivo

@@ -10,13 +10,14 @@ namespace tessivo {
 const char* const snapshotUsage =
     "usage: tessivo-snapshot --list\n"
     "       tessivo-snapshot --scene ID --out FILE.png [--size WxH] [--set K=V]...\n"
-    "                        [--turn YAW,PITCH] [--time MS]\n"
+    "                        [--turn YAW,PITCH] [--time MS] [--no-controls]\n"
     "  --list          print each registered scene: identifier, a tab, its caption\n"
     "  --size WxH      picture size in pixels (default 800x600)\n"
     "  --set K=V       control K of the scene's own controls (from 0) takes the value V:\n"
     "                  a slider's value, a dial's angle in radians, a choice row's item\n"
     "  --turn Y,P      turn the object by Y degrees of yaw and P of pitch\n"
-    "  --time MS       the clock's reading in milliseconds for animated parts (default 0)";
+    "  --time MS       the clock's reading in milliseconds for animated parts (default 0)\n"
+    "  --no-controls   the 3D view alone, without the controls over it";
 
 namespace {
 
@@ -72,6 +73,10 @@ ParsedSnapshotOptions parseSnapshotOptions(const std::vector<std::string>& argum
         const std::string& name = arguments[i];
         if (name == "--list") {
             options.list = true;
+            continue;
+        }
+        if (name == "--no-controls") {
+            options.noControls = true;
             continue;
         }
         if (name == "--help") {

@@ -17,6 +17,7 @@ struct ControlSetting {
 struct SnapshotOptions {
     bool list = false;
     bool help = false;
+    bool noControls = false;
     std::string scene;
     std::string out;
     int width = 800;

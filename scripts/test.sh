@@ -2,6 +2,15 @@
 # Installs what is missing, builds Tessivo and its tests, and runs the whole suite on a private
 # X display (Xvfb with Mesa's software renderer). Exits non-zero on any failure.
 set -euo pipefail
+# --package: afterwards also build the Debian package, install it into this system, check it
+# and remove it again (needs root or sudo).
+package=false
+for argument in "$@"; do
+    case "$argument" in
+    --package) package=true ;;
+    *) echo "usage: scripts/test.sh [--package]" >&2; exit 2 ;;
+    esac
+done
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 source "$ROOT/scripts/common.sh"
 
@@ -19,3 +28,7 @@ read -r -t 30 display_number <&"$display_fd" || { echo "test.sh: Xvfb did not st
 export DISPLAY=":$display_number"
 
 ctest --test-dir "$ROOT/build" -j "$(nproc)" --output-on-failure --timeout 300
+
+if [ "$package" = true ]; then
+    "$ROOT/scripts/package-test.sh"
+fi

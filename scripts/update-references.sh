@@ -2,7 +2,7 @@
 # Renders anew, with tessivo-snapshot, the reference pictures of the image regression test
 # (tests/reference/NAME.png for each case of tests/reference/cases.txt) and the README gallery
 # (docs/gallery/ID.png for every registered scene, in the view that docs/gallery/views.txt
-# gives it, if any). Look at what changed before committing it.
+# gives it, if any), and the package's icon. Look at what changed before committing it.
 set -euo pipefail
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 source "$ROOT/scripts/common.sh"
@@ -36,6 +36,11 @@ while IFS=$'\t' read -r id caption; do
     rows+="| ![$id](docs/gallery/$id.png) | \`$id\` | $caption |"$'\n'
     echo "gallery $id"
 done < <("$snapshot" --list)
+
+# The package's icon: the finished bottle, without controls.
+"$snapshot" --scene KleinBottle3 --out "$ROOT/packaging/tessivo.png" --size 256x256 \
+    --no-controls --turn 20,15
+echo "icon packaging/tessivo.png"
 
 # The README's gallery table, between its two markers.
 table=$'| Picture | Scene | Caption |\n| --- | --- | --- |\n'"$rows"

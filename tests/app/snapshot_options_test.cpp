@@ -37,6 +37,10 @@ TEST(SnapshotOptions, DefaultsAndList) {
     EXPECT_EQ(parsed.options->height, 600);
     EXPECT_EQ(parsed.options->time, 0);
     EXPECT_TRUE(parsed.options->settings.empty());
+    EXPECT_FALSE(parsed.options->noControls);
+    parsed = parse({"--scene", "x", "--no-controls", "--out", "y.png"});
+    ASSERT_TRUE(parsed.options);
+    EXPECT_TRUE(parsed.options->noControls);
     parsed = parse({"--list"});
     ASSERT_TRUE(parsed.options);
     EXPECT_TRUE(parsed.options->list);

@@ -139,6 +139,29 @@ TEST_F(Snapshot, ControlsAndTurnChangeThePicture) {
     EXPECT_GT(countDifferingPixels(b, c, 16), 10000);
 }
 
+TEST_F(Snapshot, NoControlsLeavesTheViewAlone) {
+    ASSERT_EQ(run({"--scene", "KleinBottle3", "--out", out("with.png")}), 0);
+    ASSERT_EQ(run({"--scene", "KleinBottle3", "--out", out("without.png"), "--no-controls"}), 0);
+    RgbImage with, without;
+    ASSERT_EQ(readPngFile(out("with.png"), with), "");
+    ASSERT_EQ(readPngFile(out("without.png"), without), "");
+    // The emblem in the bottom-right corner, and nothing else, is gone.
+    int emblem = 0;
+    for (int y = 530; y < 600; ++y) {
+        for (int x = 700; x < 800; ++x) {
+            emblem += !isBackground(with.at(x, y)) - !isBackground(without.at(x, y));
+        }
+    }
+    EXPECT_GT(emblem, 300);
+    int middle = 0;
+    for (int y = 100; y < 500; ++y) {
+        for (int x = 150; x < 650; ++x) {
+            middle += std::abs(with.at(x, y)[1] - without.at(x, y)[1]) > 0;
+        }
+    }
+    EXPECT_EQ(middle, 0);
+}
+
 TEST_F(Snapshot, RefusesBadControlsAndUnwritableFilesWithNoFileLeft) {
     const std::vector<std::vector<std::string>> requests = {
         {"--scene", "KleinBottle1", "--out", out("a.png"), "--set", "1=0.5"},
