@@ -7,6 +7,8 @@
 #include "app/static_objects.h"
 
 #include "scene/rotation_controller.h"
+#include "surfaces/crosscap/cross_cap_scene.h"
+#include "surfaces/crosscap/embedded_band_scene.h"
 #include "surfaces/klein/klein_cut_scene.h"
 #include "surfaces/klein/klein_draw_mode_scene.h"
 #include "surfaces/klein/klein_from_rectangle_scene.h"
@@ -19,6 +21,10 @@ KleinFromRectangleScene kleinBottle1;
 KleinDrawModeScene kleinBottle3;
 KleinLabelScene kleinBottle4;
 KleinCutScene kleinBottle5;
+
+// The cross-cap scenes; each turns its object with a controller of its own.
+CrossCapScene projectivePlane1("ProjectivePlane1");
+EmbeddedBandScene projectivePlane2;
 
 void ensureStaticObjects() {}
 

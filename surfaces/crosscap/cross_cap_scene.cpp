@@ -1,0 +1,73 @@
+#include "surfaces/crosscap/cross_cap_scene.h"
+
+#include "surfaces/crosscap/boundary_mode_choice.h"
+#include "surfaces/crosscap/cross_cap_drawing.h"
+#include "surfaces/crosscap/surface_mode_choice.h"
+#include "ui/dial.h"
+#include "ui/slider.h"
+
+#include <GL/gl.h>
+#include <memory>
+
+namespace tessivo {
+
+namespace {
+
+// Adds control to the panel at offset from the window's bottom-left corner.
+template <class Control> Control* place(WidgetPanel& panel, Vec2 offset) {
+    Control* control = panel.add(std::make_unique<Control>());
+    control->anchor = BottomLeft;
+    control->offset = offset;
+    return control;
+}
+
+constexpr int boundaryWithSection = 3;
+
+} // namespace
+
+CrossCapLayers crossCapLayers(int surfaceChoice, int boundaryChoice) {
+    CrossCapLayers layers;
+    layers.boundary = boundaryChoice > 0;
+    layers.colouredBoundary = boundaryChoice >= 2;
+    layers.section = boundaryChoice == boundaryWithSection;
+    layers.surface = surfaceChoice > 0;
+    layers.striped = surfaceChoice == 2;
+    return layers;
+}
+
+CrossCapScene::CrossCapScene(const std::string& identifier) : Scene(identifier) {
+    slider = place<Slider>(*panel, {200, 20});
+    surfaceChoice = place<SurfaceModeChoice>(*panel, {300, 20});
+    boundaryChoice = place<BoundaryModeChoice>(*panel, {380, 20});
+    dial = place<Dial>(*panel, {480, 30});
+    surfaceChoice->setSelected(1);
+    boundaryChoice->setSelected(1);
+}
+
+std::string CrossCapScene::title() const {
+    return "Cappuccio incrociato";
+}
+
+void CrossCapScene::display() {
+    morph = slider->value;
+    const CrossCapLayers layers = crossCapLayers(surfaceChoice->selected, boundaryChoice->selected);
+    // The panel draws after the scene, so the dial appears and disappears in the same frame as
+    // the section it moves.
+    dial->hidden = !layers.section;
+
+    glPushMatrix();
+    glTranslated(0, 0, -8);
+    ownRotation.apply();
+    if (layers.boundary) {
+        drawCrossCapBoundary(morph, layers.colouredBoundary);
+    }
+    if (layers.surface) {
+        drawCrossCap(morph, layers.striped);
+    }
+    if (layers.section) {
+        drawCrossCapSection(morph, dial->angle);
+    }
+    glPopMatrix();
+}
+
+} // namespace tessivo
