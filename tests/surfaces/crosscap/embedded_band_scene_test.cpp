@@ -69,21 +69,6 @@ TEST_F(EmbeddedBandFrame, DrawsTheEdgeAndTheBandUpToTheSlidersReach) {
     }
 }
 
-TEST_F(EmbeddedBandFrame, HidingTheBandLeavesOnlyTheEdgeTube) {
-    scene->slider->value = 0.4;
-    scene->surfaceChoice->setSelected(1);
-    const size_t solid = capture([&] { scene->display(); }).polygons.size();
-    scene->surfaceChoice->setSelected(2);
-    const size_t striped = capture([&] { scene->display(); }).polygons.size();
-    scene->surfaceChoice->setSelected(0);
-    const size_t edgeOnly = capture([&] { scene->display(); }).polygons.size();
-    EXPECT_GT(edgeOnly, 0u);
-    EXPECT_LT(edgeOnly, striped);
-    EXPECT_LT(striped, solid);
-    // Half the rows of the band when striped (the edge tube is the same in all three).
-    EXPECT_EQ(2 * (striped - edgeOnly), solid - edgeOnly);
-}
-
 // The slider runs the edge from a tenth of the way across the band, a narrow band around the
 // core circle, out to the boundary circle of radius 1.2 in the plane x = 0 around (0, 0, -2).
 TEST(EmbeddedBandReach, RunsFromNearTheCoreToTheBoundaryCircle) {
