@@ -11,6 +11,9 @@
 #include "surfaces/klein/klein_draw_mode_scene.h"
 #include "surfaces/klein/klein_from_rectangle_scene.h"
 #include "surfaces/klein/klein_label_scene.h"
+#include "surfaces/polyhedra/dual_pair_scene.h"
+#include "surfaces/polyhedra/polyhedron_solids.h"
+#include "surfaces/polyhedra/woven_strip_scene.h"
 
 namespace tessivo {
 
@@ -19,6 +22,16 @@ KleinFromRectangleScene kleinBottle1;
 KleinDrawModeScene kleinBottle3;
 KleinLabelScene kleinBottle4;
 KleinCutScene kleinBottle5;
+
+WovenStripScene wovenStripScene;
+
+RotationController polyhedraRotation(10, 20);
+DualPairScene tetraTetraScene("tetratetra", makeTetrahedron(), tetrahedronColours,
+                              tetrahedronColours, "Tetraedro / tetraedro", polyhedraRotation);
+DualPairScene cubeOctaScene("cubeocta", makeCube(), cubeFaceColours, cubeVertexColours,
+                            "Cubo / ottaedro", polyhedraRotation);
+DualPairScene icoDodecaScene("icododeca", makeIcosahedron(), icosahedronFaceColours,
+                             icosahedronVertexColours, "Icosaedro / dodecaedro", polyhedraRotation);
 
 void ensureStaticObjects() {}
 
