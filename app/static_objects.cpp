@@ -13,6 +13,9 @@
 #include "surfaces/klein/klein_draw_mode_scene.h"
 #include "surfaces/klein/klein_from_rectangle_scene.h"
 #include "surfaces/klein/klein_label_scene.h"
+#include "surfaces/polyhedra/dual_pair_scene.h"
+#include "surfaces/polyhedra/polyhedron_solids.h"
+#include "surfaces/polyhedra/woven_strip_scene.h"
 
 namespace tessivo {
 
@@ -25,6 +28,16 @@ KleinCutScene kleinBottle5;
 // The cross-cap scenes; each turns its object with a controller of its own.
 CrossCapScene projectivePlane1("ProjectivePlane1");
 EmbeddedBandScene projectivePlane2;
+
+WovenStripScene wovenStripScene;
+
+RotationController polyhedraRotation(10, 20);
+DualPairScene tetraTetraScene("tetratetra", makeTetrahedron(), tetrahedronColours,
+                              tetrahedronColours, "Tetraedro / tetraedro", polyhedraRotation);
+DualPairScene cubeOctaScene("cubeocta", makeCube(), cubeFaceColours, cubeVertexColours,
+                            "Cubo / ottaedro", polyhedraRotation);
+DualPairScene icoDodecaScene("icododeca", makeIcosahedron(), icosahedronFaceColours,
+                             icosahedronVertexColours, "Icosaedro / dodecaedro", polyhedraRotation);
 
 void ensureStaticObjects() {}
 

@@ -3,6 +3,7 @@
 #include "tests/support/gl_capture.h"
 #include "tests/support/gl_context.h"
 #include "tests/surfaces/polyhedra/ambient_only_light.h"
+#include "tests/surfaces/polyhedra/woven_materials.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -324,47 +325,13 @@ TEST(WovenDial, AFullTurnChangesNothingAndAHalfTurnExchangesTheHalves) {
     }
 }
 
-// Sum over the captured polygons of their triangle count, by the material colour of their
-// vertices: 'r' marking red, 'b' band face, 'w' slot wall, 't' edge tube, 'c' end cap, 'm' for
-// polygons whose vertices differ, '?' for anything else.
-std::map<char, int> trianglesByMaterial(const testing::Feedback& feedback) {
-    const struct {
-        char key;
-        std::array<double, 4> colour;
-    } materials[] = {{'r', markingMaterial.colour},
-                     {'b', bandFaceMaterial.colour},
-                     {'w', slotWallMaterial.colour},
-                     {'t', edgeTubeMaterial.colour},
-                     {'c', endCapMaterial.colour}};
-    const auto keyOf = [&](const testing::Feedback::Vertex& v) {
-        for (const auto& m : materials) {
-            if (std::abs(v.r - m.colour[0]) < 2e-3 && std::abs(v.g - m.colour[1]) < 2e-3 &&
-                std::abs(v.b - m.colour[2]) < 2e-3) {
-                return m.key;
-            }
-        }
-        return '?';
-    };
-    std::map<char, int> count;
-    for (const auto& polygon : feedback.polygons) {
-        char key = keyOf(polygon[0]);
-        for (const auto& v : polygon) {
-            if (keyOf(v) != key) {
-                key = 'm';
-            }
-        }
-        count[key] += static_cast<int>(polygon.size()) - 2;
-    }
-    return count;
-}
-
 using WovenStripDrawing = testing::GlTest;
 
 TEST_F(WovenStripDrawing, WholeBandHasNoMarksAndNoCaps) {
     testing::useAmbientOnlyLight(4.0);
     const auto feedback = testing::captureFeedback([] { drawWovenStrip(0.0, 0.3, 0.0); });
     ASSERT_FALSE(feedback.overflowed);
-    auto count = trianglesByMaterial(feedback);
+    auto count = testing::trianglesByMaterial(feedback);
     // Quad strips of 650 pairs: 649 quads, two triangles each.
     EXPECT_EQ(count['w'], 2 * 2 * 649);
     EXPECT_EQ(count['b'], 4 * 2 * 649);
@@ -377,7 +344,7 @@ TEST_F(WovenStripDrawing, CutBandAndTrimmedTubeShowRedEndsAndCaps) {
     testing::useAmbientOnlyLight(4.0);
     const auto feedback = testing::captureFeedback([] { drawWovenStrip(0.5, -0.4, 0.5); });
     ASSERT_FALSE(feedback.overflowed);
-    auto count = trianglesByMaterial(feedback);
+    auto count = testing::trianglesByMaterial(feedback);
     EXPECT_EQ(count['w'], 2 * 2 * 324);
     // Per face strip of 325 pairs: red pairs 0..2 and 321..324 give 2 + 3 red quads, the
     // pairs 3..320 give 317 band quads, and two quads blend from one to the other.
@@ -392,7 +359,7 @@ TEST_F(WovenStripDrawing, CutBandAndTrimmedTubeShowRedEndsAndCaps) {
 TEST_F(WovenStripDrawing, FullyCutBandLeavesOnlyTheTube) {
     testing::useAmbientOnlyLight(4.0);
     const auto feedback = testing::captureFeedback([] { drawWovenStrip(1.0, 0.0, 0.0); });
-    auto count = trianglesByMaterial(feedback);
+    auto count = testing::trianglesByMaterial(feedback);
     EXPECT_EQ(count['t'], 200 * 18);
     EXPECT_EQ(count['t'] + 0, static_cast<int>(feedback.polygons.size()));
     GLint depth = 0;

@@ -1,0 +1,52 @@
+#include "surfaces/polyhedra/woven_strip_scene.h"
+
+#include "surfaces/polyhedra/woven_strip_drawing.h"
+#include "ui/dial.h"
+#include "ui/slider.h"
+
+#include <GL/gl.h>
+
+namespace tessivo {
+
+namespace {
+// The band reaches 2.5 + 0.8 + 0.08 from the centre; at this distance it fills most of the
+// window's height in the 45-degree view.
+constexpr double viewDistance = 10.0;
+} // namespace
+
+WovenStripScene::WovenStripScene()
+    : Scene("ring"), cutSlider(panel->add(std::make_unique<Slider>())),
+      edgeSlider(panel->add(std::make_unique<Slider>())),
+      twistDial(panel->add(std::make_unique<Dial>())) {
+    cutSlider->anchor = BottomLeft;
+    cutSlider->offset = {150, 60};
+    edgeSlider->anchor = BottomLeft;
+    edgeSlider->offset = {150, 20};
+    twistDial->anchor = BottomLeft;
+    twistDial->offset = {250, 20};
+    twistDial->setAngle(0.0);
+}
+
+WovenStripScene::~WovenStripScene() = default;
+
+std::string WovenStripScene::title() const {
+    return "Moebius intrecciato";
+}
+
+void WovenStripScene::display() {
+    prepareWovenStripLighting();
+    glPushMatrix();
+    glTranslated(0.0, 0.0, -viewDistance);
+    applyRotation();
+    const double cut = cutSlider->value;
+    const double phi = twistDial->angle;
+    const double trim = edgeSlider->value;
+    drawWovenStrip(cut, phi, trim);
+    glPopMatrix();
+}
+
+RotationController* WovenStripScene::rotation() {
+    return &ownRotation;
+}
+
+} // namespace tessivo
