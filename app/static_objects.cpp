@@ -13,6 +13,7 @@
 #include "surfaces/klein/klein_draw_mode_scene.h"
 #include "surfaces/klein/klein_from_rectangle_scene.h"
 #include "surfaces/klein/klein_label_scene.h"
+#include "surfaces/moebius/strip_scene.h"
 #include "surfaces/polyhedra/dual_pair_scene.h"
 #include "surfaces/polyhedra/polyhedron_solids.h"
 #include "surfaces/polyhedra/woven_strip_scene.h"
@@ -24,6 +25,14 @@ KleinFromRectangleScene kleinBottle1;
 KleinDrawModeScene kleinBottle3;
 KleinLabelScene kleinBottle4;
 KleinCutScene kleinBottle5;
+
+RotationController stripRotation(0.0, 20.0);
+StripScene moebius(StripSceneKind::SquareToBand, stripRotation);
+StripScene moebius2(StripSceneKind::Wheels, stripRotation);
+StripScene moebius3(StripSceneKind::CutInTwo, stripRotation);
+StripScene moebius4(StripSceneKind::Sliding, stripRotation);
+StripScene moebius5(StripSceneKind::CutInThree, stripRotation);
+StripScene moebius6(StripSceneKind::Map, stripRotation);
 
 // The cross-cap scenes; each turns its object with a controller of its own.
 CrossCapScene projectivePlane1("ProjectivePlane1");

@@ -8,6 +8,10 @@ class RotationController;
 // when the user steps between them.
 extern RotationController kleinRotation;
 
+// The rotation shared by the six Moebius strip scenes, first tilted by 20 degrees about the
+// screen's x axis so that the ring is seen from above its plane.
+extern RotationController stripRotation;
+
 // The rotation shared by the three polyhedra pairs, so that a solid keeps the attitude the user
 // gave it on the way to the next pair. It starts turned by 10 degrees about the vertical and 20
 // about the horizontal, so that the solids show some depth at once.

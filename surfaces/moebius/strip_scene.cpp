@@ -1,0 +1,213 @@
+#include "surfaces/moebius/strip_scene.h"
+
+#include "scene/rotation_controller.h"
+#include "surfaces/moebius/appearance_row.h"
+#include "surfaces/moebius/middle_piece_row.h"
+#include "surfaces/moebius/wheel_button.h"
+#include "ui/dial.h"
+#include "ui/slider.h"
+
+#include <cmath>
+#include <memory>
+
+namespace tessivo {
+
+namespace {
+
+constexpr double pi = StripModel::pi;
+
+// Every control of the strip scenes sits on one line, 20 pixels above the bottom edge.
+template <class Control>
+Control* place(WidgetPanel& panel, std::unique_ptr<Control> control, double x) {
+    control->offset = {x, 20.0};
+    control->anchor = BottomLeft;
+    return panel.add(std::move(control));
+}
+
+// Dials start half a turn round, at pi: a Moebius band.
+Dial* placeDial(WidgetPanel& panel, double x) {
+    Dial* dial = place(panel, std::make_unique<Dial>(), x);
+    dial->setAngle(pi);
+    return dial;
+}
+
+} // namespace
+
+std::string StripScene::identifierOf(StripSceneKind kind) {
+    switch (kind) {
+    case StripSceneKind::SquareToBand:
+        return "Moebius";
+    case StripSceneKind::Wheels:
+        return "Moebius2";
+    case StripSceneKind::CutInTwo:
+        return "Moebius3";
+    case StripSceneKind::Sliding:
+        return "Moebius4";
+    case StripSceneKind::CutInThree:
+        return "Moebius5";
+    case StripSceneKind::Map:
+        return "Moebius6";
+    }
+    return "";
+}
+
+std::string StripScene::captionOf(StripSceneKind kind) {
+    switch (kind) {
+    case StripSceneKind::SquareToBand:
+        return "Dal quadrato al nastro di Moebius";
+    case StripSceneKind::Wheels:
+        return "Rotelline sul nastro";
+    case StripSceneKind::CutInTwo:
+        return "Nastro tagliato in due";
+    case StripSceneKind::Sliding:
+        return "Nastro che scorre su se stesso";
+    case StripSceneKind::CutInThree:
+        return "Nastro tagliato in tre";
+    case StripSceneKind::Map:
+        return "Mappa sul nastro";
+    }
+    return "";
+}
+
+int StripScene::modeOf(StripSceneKind kind) {
+    switch (kind) {
+    case StripSceneKind::SquareToBand:
+        return 0;
+    case StripSceneKind::Wheels:
+        return 1;
+    case StripSceneKind::CutInTwo:
+        return 3;
+    case StripSceneKind::Sliding:
+        return 4;
+    case StripSceneKind::CutInThree:
+        return 5;
+    case StripSceneKind::Map:
+        return 6;
+    }
+    return -1;
+}
+
+StripScene::StripScene(StripSceneKind kind, RotationController& rotation)
+    : Scene(identifierOf(kind)), kind(kind), turn(rotation) {
+    strip.mode = modeOf(kind);
+    WidgetPanel& controls = *panel;
+    switch (kind) {
+    case StripSceneKind::SquareToBand:
+    case StripSceneKind::CutInTwo:
+        slider = place(controls, std::make_unique<Slider>(), 150);
+        twistDial = placeDial(controls, 250);
+        break;
+    case StripSceneKind::Wheels: {
+        auto button = [&](WheelButton::Action action, double x) {
+            return place(controls, std::make_unique<WheelButton>(&strip, action), x);
+        };
+        plusButton = button(WheelButton::Action::Add, 100);
+        minusButton = button(WheelButton::Action::Remove, 120);
+        crossButton = button(WheelButton::Action::Clear, 140);
+        appearanceRow = place(controls, std::make_unique<AppearanceRow>(), 210);
+        // The band is closed and its twist never changes here: the frame the wheels roll on
+        // is fixed from the start.
+        strip.setTwistFromAngle(pi);
+        strip.bend = 1.0;
+        strip.cutSpread = strip.param;
+        // One wheel from the start. The scene is built before the toolkit runs, when the
+        // program clock still reads 0, and the toolkit's clock starts from 0 too: the wheel
+        // stands at the end of the band when the first frame is drawn, as one added then
+        // would.
+        strip.addWheel();
+        break;
+    }
+    case StripSceneKind::Sliding:
+        twistDial = placeDial(controls, 250);
+        phaseDial = placeDial(controls, 200);
+        strip.param = 0.0;
+        break;
+    case StripSceneKind::CutInThree:
+        slider = place(controls, std::make_unique<Slider>(), 150);
+        twistDial = placeDial(controls, 250);
+        middlePieceRow = place(controls, std::make_unique<MiddlePieceRow>(), 330);
+        strip.param = 0.0;
+        break;
+    case StripSceneKind::Map:
+        strip.param = 0.0;
+        rotating = true;
+        break;
+    }
+}
+
+void StripScene::updateStrip() {
+    switch (kind) {
+    case StripSceneKind::SquareToBand:
+    case StripSceneKind::CutInTwo:
+        strip.param = slider->value;
+        strip.setTwistFromAngle(twistDial->angle);
+        break;
+    case StripSceneKind::Wheels: {
+        const int chosen = appearanceRow->selected;
+        if (chosen != strip.appearance) {
+            strip.listDirty = true;
+        }
+        strip.appearance = chosen;
+        break;
+    }
+    case StripSceneKind::Sliding: {
+        strip.setTwistFromAngle(twistDial->angle);
+        const double turns = phaseDial->angle / (4.0 * pi);
+        strip.param = turns - std::trunc(turns);
+        break;
+    }
+    case StripSceneKind::CutInThree:
+        strip.setTwistFromAngle(twistDial->angle);
+        strip.param = slider->value;
+        strip.middlePiece = middlePieceRow->selected;
+        break;
+    case StripSceneKind::Map:
+        break;
+    }
+}
+
+PointerHandler* StripScene::target(const Vec2& p) {
+    if (kind != StripSceneKind::Map) {
+        return Scene::target(p);
+    }
+    if (PointerHandler* control = panel->target(p)) {
+        return control;
+    }
+    return this;
+}
+
+void StripScene::onPress(const Vec2& p) {
+    if (kind == StripSceneKind::Map) {
+        pressOnPart(p, pick(p));
+    }
+}
+
+void StripScene::pressOnPart(const Vec2& p, int part) {
+    if (kind != StripSceneKind::Map) {
+        return;
+    }
+    if (part > 0) {
+        rotating = false;
+        if (part <= 6) {
+            int& colour = strip.regionColours[static_cast<std::size_t>(part)];
+            colour = colour < 1 ? part : 0;
+        }
+        return;
+    }
+    rotating = true;
+    rotation()->onPress(p);
+}
+
+void StripScene::onDrag(const Vec2& p) {
+    if (kind == StripSceneKind::Map && rotating) {
+        rotation()->onDrag(p);
+    }
+}
+
+void StripScene::onRelease(const Vec2& p) {
+    if (kind == StripSceneKind::Map && rotating) {
+        rotation()->onRelease(p);
+    }
+}
+
+} // namespace tessivo
