@@ -2,7 +2,6 @@
 // scene's regions clicked through the toolkit's mouse callbacks, with the real pick.
 
 #include "app/shell.h"
-#include "app/static_objects.h"
 #include "scene/rotation_controller.h"
 #include "scene/scene_registry.h"
 #include "surfaces/moebius/appearance_row.h"
@@ -15,15 +14,24 @@
 #include <GL/glut.h>
 #include <array>
 #include <gtest/gtest.h>
+#include <map>
+#include <memory>
 
 namespace tessivo {
 namespace {
 
+// The strip scenes of this test process, built on first use like the program's (which this
+// binary does not link), sharing one rotation that starts as the program's does.
+RotationController sharedRotation(0.0, 20.0);
+
 StripScene& builtScene(StripSceneKind kind) {
-    ensureStaticObjects();
-    auto* scene =
-        dynamic_cast<StripScene*>(SceneRegistry::instance().find(StripScene::identifierOf(kind)));
-    EXPECT_NE(scene, nullptr);
+    // The registry first, so that it outlives the scenes, which leave it when destroyed.
+    SceneRegistry::instance();
+    static std::map<StripSceneKind, std::unique_ptr<StripScene>> scenes;
+    std::unique_ptr<StripScene>& scene = scenes[kind];
+    if (!scene) {
+        scene = std::make_unique<StripScene>(kind, sharedRotation);
+    }
     return *scene;
 }
 
@@ -120,7 +128,7 @@ protected:
         glPushMatrix();
         glLoadIdentity();
         glTranslated(0.0, 0.0, -10.0);
-        glMultMatrixf(stripRotation.orientation.data());
+        glMultMatrixf(sharedRotation.orientation.data());
         glRotated(90.0, 0.0, 0.0, 1.0);
         glRotated(-90.0, 0.0, 1.0, 0.0);
         GLdouble model[16], projection[16];
@@ -195,7 +203,7 @@ TEST_F(MapSceneGl, ClickingARegionTogglesItsColour) {
         EXPECT_EQ(scene->strip.regionColours[region], 0);
         EXPECT_TRUE(isGrey(pixelAt(*w))) << "region " << region;
     }
-    EXPECT_EQ(stripRotation.orientation, RotationController(0.0, 20.0).orientation);
+    EXPECT_EQ(sharedRotation.orientation, RotationController(0.0, 20.0).orientation);
 }
 
 TEST_F(MapSceneGl, DragFromARegionLeavesTheBandWhereItIs) {
@@ -207,8 +215,8 @@ TEST_F(MapSceneGl, DragFromARegionLeavesTheBandWhereItIs) {
         dragTo({w->x + 15 * step, w->y});
     }
     release({w->x + 90, w->y});
-    EXPECT_EQ(stripRotation.orientation, RotationController(0.0, 20.0).orientation);
-    EXPECT_EQ(stripRotation.spin.x, 0.0);
+    EXPECT_EQ(sharedRotation.orientation, RotationController(0.0, 20.0).orientation);
+    EXPECT_EQ(sharedRotation.spin.x, 0.0);
     EXPECT_EQ(scene->strip.regionColours[5], 5);
 }
 
@@ -226,15 +234,15 @@ TEST_F(MapSceneGl, PressOnEmptySpaceOrABorderTurnsTheBand) {
     RotationController quarter(0.0, 20.0);
     quarter.rotateAbout({0, 1, 0}, 90.0);
     for (int i = 0; i < 16; ++i) {
-        EXPECT_NEAR(stripRotation.orientation[i], quarter.orientation[i], 1e-5) << i;
+        EXPECT_NEAR(sharedRotation.orientation[i], quarter.orientation[i], 1e-5) << i;
     }
-    EXPECT_GT(stripRotation.spin.x, 0.0);
+    EXPECT_GT(sharedRotation.spin.x, 0.0);
     EXPECT_EQ(scene->strip.regionColours, (std::array<int, 7>{}));
 
     // In this view, a black border on screen that the pick answers with no region: the band
     // turns again, and the press first stops the spin.
-    const float spinning = stripRotation.spin.x;
-    stripRotation.spin = {0.0, 0.0};
+    const float spinning = sharedRotation.spin.x;
+    sharedRotation.spin = {0.0, 0.0};
     std::vector<unsigned char> frame(800 * 600 * 3);
     drawFrame(*scene);
     glFinish();
@@ -255,16 +263,16 @@ TEST_F(MapSceneGl, PressOnEmptySpaceOrABorderTurnsTheBand) {
         }
     }
     ASSERT_TRUE(border) << "no border among " << tried << " dark pixels";
-    stripRotation.spin = {spinning, 0.0};
+    sharedRotation.spin = {spinning, 0.0};
     press(*border);
     EXPECT_TRUE(scene->rotating);
-    EXPECT_EQ(stripRotation.spin.x, 0.0);
+    EXPECT_EQ(sharedRotation.spin.x, 0.0);
     dragTo({border->x, border->y - 30}); // upwards: the front tips up
     release({border->x, border->y - 30});
     RotationController tipped = quarter;
     tipped.rotateAbout({1, 0, 0}, -30.0);
     for (int i = 0; i < 16; ++i) {
-        EXPECT_NEAR(stripRotation.orientation[i], tipped.orientation[i], 1e-5) << i;
+        EXPECT_NEAR(sharedRotation.orientation[i], tipped.orientation[i], 1e-5) << i;
     }
     EXPECT_EQ(scene->strip.regionColours, (std::array<int, 7>{}));
 }
