@@ -1,6 +1,6 @@
 // The four Klein bottle scenes of the real program, driven through their real controls.
 
-#include "tests/support/x_session.h"
+#include "tests/e2e/program_window.h"
 
 #include <cmath>
 #include <cstdio>
@@ -67,15 +67,9 @@ double dialIncrement(double ox, double oy, double qx, double qy) {
     return g > 0 ? (ox * qy - oy * qx) / g : 0.0;
 }
 
-class KleinProgram : public ::testing::Test {
+class KleinProgram : public ProgramWindow {
 protected:
-    void SetUp() override {
-        ASSERT_FALSE(server.display().empty()) << "could not start Xvfb";
-        program = std::make_unique<Program>(server, TESSIVO_BINARY);
-        window = waitForWindow(server, "Tessivo", 20000);
-        ASSERT_FALSE(window.empty()) << program->standardError();
-        sleepMilliseconds(500);
-    }
+    void SetUp() override { ASSERT_NO_FATAL_FAILURE(open(TESSIVO_BINARY)); }
     void TearDown() override {
         if (program) {
             EXPECT_TRUE(program->running()) << program->standardError();
@@ -127,10 +121,6 @@ protected:
         sleepMilliseconds(300);
         return added;
     }
-
-    XServer server;
-    std::unique_ptr<Program> program;
-    std::string window;
 };
 
 TEST_F(KleinProgram, OpensOnTheRectangleAndStepsThroughTheFourScenesWithoutWrapping) {

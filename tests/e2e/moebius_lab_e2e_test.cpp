@@ -1,10 +1,9 @@
 // The wheel scene in tessivo-lab, reached with the arrow keys and driven through its buttons.
 
-#include "tests/support/x_session.h"
+#include "tests/e2e/program_window.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
-#include <memory>
-#include <sstream>
 
 namespace tessivo::testing {
 namespace {
@@ -20,27 +19,14 @@ constexpr int restX = 400, restY = 560;
 const Image::Pixel buttonCyan{26, 204, 204};
 const Image::Pixel iconBrown{128, 77, 26};
 
-class WheelSceneInLab : public ::testing::Test {
+class WheelSceneInLab : public ProgramWindow {
 protected:
     void SetUp() override {
-        ASSERT_FALSE(server.display().empty()) << "could not start Xvfb";
-        // The lab shows every registered scene in the order that the snapshot tool lists.
-        Program list(server, TESSIVO_SNAPSHOT, {"--list"});
-        ASSERT_TRUE(list.waitForExit(30000));
-        std::istringstream lines(list.standardOutput());
-        int index = 0;
-        for (std::string line; std::getline(lines, line); ++index) {
-            if (line.rfind("Moebius2\t", 0) == 0) {
-                wheelScene = index;
-            }
-        }
-        ASSERT_GE(wheelScene, 0) << "Moebius2 is not registered";
-
-        lab = std::make_unique<Program>(server, TESSIVO_LAB);
-        window = waitForWindow(server, "Tessivo", 20000);
-        ASSERT_FALSE(window.empty()) << lab->standardError();
-        sleepMilliseconds(500);
-        screenshot(server, window); // puts the window at (0, 0)
+        const std::vector<std::string> identifiers = registeredIdentifiers();
+        const auto at = std::find(identifiers.begin(), identifiers.end(), "Moebius2");
+        ASSERT_NE(at, identifiers.end()) << "Moebius2 is not registered";
+        wheelScene = static_cast<int>(at - identifiers.begin());
+        ASSERT_NO_FATAL_FAILURE(open(TESSIVO_LAB));
         movePointer(server, window, restX, restY);
     }
 
@@ -61,9 +47,6 @@ protected:
         return most;
     }
 
-    XServer server;
-    std::unique_ptr<Program> lab;
-    std::string window;
     int wheelScene = -1;
 };
 
@@ -108,7 +91,7 @@ TEST_F(WheelSceneInLab, ButtonsAddRemoveAndClearTheWheels) {
     EXPECT_GT(mostDifferentFromBare(bare), 100) << "minus took both wheels";
     clickButton(crossX);
     EXPECT_LE(mostDifferentFromBare(bare), 10) << "the cross left a wheel";
-    EXPECT_TRUE(lab->running()) << lab->standardError();
+    EXPECT_TRUE(program->running()) << program->standardError();
 }
 
 } // namespace

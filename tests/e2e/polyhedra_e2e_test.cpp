@@ -1,11 +1,10 @@
 #include "app/png_file.h"
-#include "tests/support/x_session.h"
+#include "tests/e2e/program_window.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace tessivo::testing {
 namespace {
@@ -18,21 +17,11 @@ constexpr int objectAreaHeight = 480;
 
 // The lab program, with every registered scene in its show list in the order that
 // tessivo-snapshot --list gives.
-class LabScenes : public ::testing::Test {
+class LabScenes : public ProgramWindow {
 protected:
     void SetUp() override {
-        ASSERT_FALSE(server.display().empty()) << "could not start Xvfb";
-        Program list(server, TESSIVO_SNAPSHOT, {"--list"});
-        ASSERT_TRUE(list.waitForExit(30000));
-        std::istringstream lines(list.standardOutput());
-        for (std::string line; std::getline(lines, line);) {
-            identifiers.push_back(line.substr(0, line.find('\t')));
-        }
-        lab = std::make_unique<Program>(server, TESSIVO_LAB);
-        window = waitForWindow(server, "Tessivo", 20000);
-        ASSERT_FALSE(window.empty()) << lab->standardError();
-        server.run("xdotool windowmove " + window + " 0 0");
-        sleepMilliseconds(300);
+        identifiers = registeredIdentifiers();
+        ASSERT_NO_FATAL_FAILURE(open(TESSIVO_LAB));
     }
     void TearDown() override {
         if (!directory.empty()) {
@@ -65,10 +54,7 @@ protected:
         return image;
     }
 
-    XServer server;
     std::vector<std::string> identifiers;
-    std::unique_ptr<Program> lab;
-    std::string window;
     fs::path directory;
 };
 

@@ -1,22 +1,13 @@
-#include "tests/support/x_session.h"
+#include "tests/e2e/program_window.h"
 
 #include <gtest/gtest.h>
 
 namespace tessivo::testing {
 namespace {
 
-class TessivoWindow : public ::testing::Test {
+class TessivoWindow : public ProgramWindow {
 protected:
-    void SetUp() override {
-        ASSERT_FALSE(server.display().empty()) << "could not start Xvfb";
-        program = std::make_unique<Program>(server, TESSIVO_BINARY);
-        window = waitForWindow(server, "Tessivo", 20000);
-        ASSERT_FALSE(window.empty()) << "no window titled Tessivo appeared\n"
-                                     << program->standardError();
-    }
-    XServer server;
-    std::unique_ptr<Program> program;
-    std::string window;
+    void SetUp() override { ASSERT_NO_FATAL_FAILURE(open(TESSIVO_BINARY)); }
 };
 
 TEST_F(TessivoWindow, OpensAt800By600) {

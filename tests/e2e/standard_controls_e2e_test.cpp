@@ -1,4 +1,4 @@
-#include "tests/support/x_session.h"
+#include "tests/e2e/program_window.h"
 
 #include <gtest/gtest.h>
 
@@ -10,28 +10,12 @@ namespace {
 // tessivo_controls_e2e_test.cpp makes the same checks on the real program.
 //
 // Window coordinates here have y down: a control at overlay (x, y) is at (x, 600 - y).
-class StandardControlsOnScreen : public ::testing::Test {
+class StandardControlsOnScreen : public ProgramWindow {
 protected:
     void SetUp() override {
-        ASSERT_FALSE(server.display().empty()) << "could not start Xvfb";
-        program = std::make_unique<Program>(server, TESSIVO_PANEL_PROGRAM);
-        window = waitForWindow(server, "Tessivo", 20000);
-        ASSERT_FALSE(window.empty()) << "no window titled Tessivo appeared\n"
-                                     << program->standardError();
-        sleepMilliseconds(500);
-        screenshot(server, window); // puts the window at (0, 0) before the pointer moves
+        ASSERT_NO_FATAL_FAILURE(open(TESSIVO_PANEL_PROGRAM));
         movePointer(server, window, 400, 300);
     }
-
-    // Pixels within tolerance of a colour in the square of half-size r around (x, y).
-    static int around(const Image& picture, Image::Pixel colour, int x, int y, int r,
-                      int tolerance = 12) {
-        return picture.countNear(colour, tolerance, x - r, y - r, x + r + 1, y + r + 1);
-    }
-
-    XServer server;
-    std::unique_ptr<Program> program;
-    std::string window;
 };
 
 const Image::Pixel background{9, 48, 75};

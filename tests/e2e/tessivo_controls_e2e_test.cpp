@@ -1,4 +1,4 @@
-#include "tests/support/x_session.h"
+#include "tests/e2e/program_window.h"
 
 #include <gtest/gtest.h>
 
@@ -9,24 +9,12 @@ namespace {
 // stays in the middle of the view, away from the corners where the controls sit.
 //
 // Window coordinates here have y down: a control at overlay (x, y) is at (x, 600 - y).
-class TessivoControls : public ::testing::Test {
+class TessivoControls : public ProgramWindow {
 protected:
     void SetUp() override {
-        ASSERT_FALSE(server.display().empty()) << "could not start Xvfb";
-        program = std::make_unique<Program>(server, TESSIVO_BINARY);
-        window = waitForWindow(server, "Tessivo", 20000);
-        ASSERT_FALSE(window.empty()) << program->standardError();
-        sleepMilliseconds(500);
-        screenshot(server, window); // puts the window at (0, 0) before the pointer moves
+        ASSERT_NO_FATAL_FAILURE(open(TESSIVO_BINARY));
         movePointer(server, window, 400, 120);
     }
-    static int around(const Image& picture, Image::Pixel colour, int x, int y, int r,
-                      int tolerance = 12) {
-        return picture.countNear(colour, tolerance, x - r, y - r, x + r + 1, y + r + 1);
-    }
-    XServer server;
-    std::unique_ptr<Program> program;
-    std::string window;
 };
 
 const Image::Pixel arrowCyan{26, 204, 204};
