@@ -1,6 +1,7 @@
 #include "app/shell.h"
 
 #include "app/clock.h"
+#include "app/gl_errors.h"
 #include "scene/scene.h"
 #include "scene/scene_registry.h"
 #include "ui/pointer_handler.h"
@@ -70,6 +71,9 @@ void displayCallback() {
         return;
     }
     drawFrame(*scene);
+    if (checkGlErrorsEveryFrame) {
+        reportGlErrors("a frame of " + scene->identifier);
+    }
     glutSwapBuffers();
 }
 

@@ -4,6 +4,7 @@
 
 #include "app/snapshot.h"
 
+#include "app/gl_errors.h"
 #include "app/shell.h"
 #include "app/snapshot_options.h"
 #include "scene/scene.h"
@@ -72,6 +73,9 @@ RgbImage renderScene(Scene& scene, int width, int height, bool withControls) {
         scene.display();
     }
     glFinish();
+    if (checkGlErrorsEveryFrame) {
+        reportGlErrors("a frame of " + scene.identifier);
+    }
 
     RgbImage image(width, height);
     std::vector<unsigned char> bottomUp(image.pixels.size());

@@ -42,3 +42,16 @@ configure_and_build() {
     cmake -S "$ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=Release "${options[@]}" >/dev/null
     cmake --build "$dir" -j "$(nproc)" "${targets[@]}"
 }
+
+# Starts a private Xvfb display for this script and exports DISPLAY; the display ends with the
+# script. Xvfb picks a free display number and writes it to the pipe once it accepts
+# connections. Without -noreset the server resets whenever its last client leaves and hangs up
+# on anyone connecting meanwhile, which every short-lived test process would run into.
+start_private_display() {
+    exec {display_fd}< <(Xvfb -displayfd 1 -noreset -screen 0 2048x1600x24 -nolisten tcp 2>/dev/null)
+    XVFB_PID=$!
+    trap 'kill "$XVFB_PID" 2>/dev/null || true' EXIT
+    local number
+    read -r -t 30 number <&"$display_fd" || { echo "$(basename "$0"): Xvfb did not start" >&2; exit 1; }
+    export DISPLAY=":$number"
+}

@@ -22,26 +22,24 @@ echo "package-test: built $(basename "$deb")"
 dpkg-deb -f "$deb" Depends | grep -q 'libglut' || fail "the package's dependencies lack the toolkit"
 dpkg-deb -f "$deb" Section | grep -qx 'science' || fail "the package has no section"
 
-"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y "$deb" >/dev/null
-installed=true
+start_private_display
+installed=false
 cleanup() {
-    [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null || true
+    kill "$XVFB_PID" 2>/dev/null || true
     if [ "$installed" = true ]; then
         "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get remove --purge -y tessivo >/dev/null || true
     fi
 }
 trap cleanup EXIT
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y "$deb" >/dev/null
+installed=true
 
 [ "$(command -v tessivo)" = /usr/bin/tessivo ] || fail "tessivo is not on the PATH after installing"
 for program in tessivo-lab tessivo-snapshot; do
     command -v "$program" >/dev/null || fail "$program is not on the PATH after installing"
 done
 
-# The installed program opens its window on a private display and quits on Escape.
-exec {display_fd}< <(Xvfb -displayfd 1 -noreset -screen 0 1280x1024x24 -nolisten tcp 2>/dev/null)
-xvfb_pid=$!
-read -r -t 30 display_number <&"$display_fd" || fail "Xvfb did not start"
-export DISPLAY=":$display_number"
+# The installed program opens its window on the private display and quits on Escape.
 (cd / && tessivo) &
 program_pid=$!
 window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Tessivo$' | head -n 1) ||

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Tessivo and its tests, and runs the whole suite on a private
-# X display (Xvfb with Mesa's software renderer). Exits non-zero on any failure.
+# X display (Xvfb with Mesa's software renderer): once in a Release build, once built with the
+# sanitizers (which includes a one-minute soak of the real program), then a bounded fuzzing
+# run of the label decoder. Exits non-zero on any failure.
 set -euo pipefail
 # --package: afterwards also build the Debian package, install it into this system, check it
 # and remove it again (needs root or sudo).
@@ -14,20 +16,24 @@ done
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 source "$ROOT/scripts/common.sh"
 
-ensure_packages "${BUILD_PACKAGES[@]}" xvfb xdotool imagemagick
+ensure_packages "${BUILD_PACKAGES[@]}" xvfb xdotool imagemagick valgrind clang libclang-rt-14-dev
 configure_and_build "$ROOT/build" -DTESSIVO_BUILD_TESTS=ON
+start_private_display
 
-# A private display, so that the tests neither need nor disturb a desktop. Xvfb picks a free
-# display number and writes it to the pipe once it accepts connections. Without -noreset the
-# server resets whenever its last client leaves and hangs up on anyone connecting meanwhile,
-# which every short-lived test process would run into.
-exec {display_fd}< <(Xvfb -displayfd 1 -noreset -screen 0 1280x1024x24 -nolisten tcp 2>/dev/null)
-xvfb_pid=$!
-trap 'kill "$xvfb_pid" 2>/dev/null || true' EXIT
-read -r -t 30 display_number <&"$display_fd" || { echo "test.sh: Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$display_number"
-
+echo "== The suite, Release build (with valgrind's memcheck over every scene)"
 ctest --test-dir "$ROOT/build" -j "$(nproc)" --output-on-failure --timeout 300
+
+echo "== The suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer"
+configure_and_build "$ROOT/build-sanitize" -DTESSIVO_BUILD_TESTS=ON -DTESSIVO_SANITIZE=ON \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g"
+# LeakSanitizer stays off: the GL driver keeps blocks until exit that it cannot attribute (the
+# driver is gone by the time it reports), so leaks are checked with valgrind's memcheck above.
+ASAN_OPTIONS=detect_leaks=0:halt_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    TESSIVO_FUZZ_EVENTS=300000 \
+    ctest --test-dir "$ROOT/build-sanitize" -j "$(nproc)" --output-on-failure --timeout 300
+
+echo "== Fuzzing the label decoder"
+"$ROOT/scripts/fuzz.sh" 30
 
 if [ "$package" = true ]; then
     "$ROOT/scripts/package-test.sh"

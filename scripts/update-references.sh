@@ -11,11 +11,7 @@ ensure_packages "${BUILD_PACKAGES[@]}" xvfb
 configure_and_build "$ROOT/build" -- tessivo-snapshot
 snapshot="$ROOT/build/tools/snapshot/tessivo-snapshot"
 
-exec {display_fd}< <(Xvfb -displayfd 1 -noreset -screen 0 1280x1024x24 -nolisten tcp 2>/dev/null)
-xvfb_pid=$!
-trap 'kill "$xvfb_pid" 2>/dev/null || true' EXIT
-read -r -t 30 display_number <&"$display_fd" || { echo "update-references.sh: Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$display_number"
+start_private_display
 
 references="$ROOT/tests/reference"
 while read -r name scene options; do

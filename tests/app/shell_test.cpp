@@ -5,6 +5,7 @@
 #include "tests/support/test_scene.h"
 
 #include <GL/glut.h>
+#include <climits>
 #include <gtest/gtest.h>
 
 namespace tessivo {
@@ -239,6 +240,25 @@ TEST(ShellWithoutScenes, ReshapeToNoAreaThenBackDrawsNormally) {
     displayCallback();
     EXPECT_EQ(control->draws, 1);
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+} // namespace
+} // namespace tessivo
+
+namespace tessivo {
+namespace {
+
+TEST(ReleaseVelocityAcrossTheClockWrap, MeasuresTheTimeModuloTheWrap) {
+    const int beforeWrap = INT_MAX - 30;
+    const int afterWrap = INT_MIN + 29; // 60 ms after beforeWrap
+    const std::vector<TrailSample> trail{{0, 0, beforeWrap}};
+    auto v = releaseVelocity(trail, {30, 0}, afterWrap);
+    ASSERT_TRUE(v);
+    EXPECT_DOUBLE_EQ(v->x, 30.0 * 1000.0 / 60.0);
+    // 100 ms across the wrap is as old as 100 ms anywhere else.
+    v = releaseVelocity(trail, {30, 0}, INT_MIN + 69);
+    ASSERT_TRUE(v);
+    EXPECT_EQ(v->x, 0.0);
 }
 
 } // namespace

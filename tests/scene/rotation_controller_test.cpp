@@ -3,6 +3,7 @@
 
 #include <GL/gl.h>
 
+#include <climits>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -196,6 +197,39 @@ TEST(RotationController, ApplyMultipliesTheGlMatrixByTheOrientation) {
         EXPECT_NEAR(m[i], controller.orientation[i], 1e-6);
     }
     EXPECT_NEAR(m[14], -10.0f, 1e-6);
+}
+
+} // namespace
+} // namespace tessivo
+
+namespace tessivo {
+namespace {
+
+// The toolkit's clock is an int of milliseconds that wraps to negative values after about
+// 24.8 days of running; a flick and its spin must carry on across that moment.
+TEST(RotationControllerAcrossTheClockWrap, FlickAndSpinCarryOn) {
+    testing::FixedClock clock(INT_MAX - 60);
+    RotationController controller;
+    controller.onPress({100, 100});
+    for (int i = 1; i <= 5; ++i) {
+        clock.advance(20); // the last two samples lie beyond the wrap
+        controller.onDrag({100.0 + 10 * i, 100});
+    }
+    ASSERT_LT(clock.now(), 0);
+    controller.onRelease({150, 100});
+    EXPECT_DOUBLE_EQ(controller.spin.x, 0.5);
+    controller.advanceSpin(clock.now());
+    clock.advance(1000);
+    controller.advanceSpin(clock.now());
+    expectOrientation(controller, rotationMatrix({0, 1, 0}, 190), 1e-4);
+}
+
+TEST(RotationControllerAcrossTheClockWrap, SpinStepsAcrossTheWrap) {
+    RotationController controller;
+    controller.spin = {0.1, 0.0};
+    controller.advanceSpin(INT_MAX - 100);
+    controller.advanceSpin(INT_MIN + 99); // 200 ms later
+    expectOrientation(controller, rotationMatrix({0, 1, 0}, 20), 1e-5);
 }
 
 } // namespace

@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Runs the randomized soak against the Release build of tessivo-lab for SECONDS (default 600),
+# sampling its resident memory every 10 seconds; fails if it grew by more than 2 MiB after the
+# first minute.
+#   scripts/memory-soak.sh [SECONDS]
+set -euo pipefail
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+source "$ROOT/scripts/common.sh"
+seconds=${1:-600}
+
+ensure_packages "${BUILD_PACKAGES[@]}" xvfb xdotool imagemagick
+configure_and_build "$ROOT/build" -DTESSIVO_BUILD_TESTS=ON -- tessivo_soak tessivo-lab
+"$ROOT/build/tests/targets/soak/tessivo_soak" --program "$ROOT/build/tools/lab/tessivo-lab" \
+    --seconds "$seconds" --memory yes

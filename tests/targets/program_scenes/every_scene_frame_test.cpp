@@ -1,0 +1,44 @@
+#include "app/snapshot.h"
+#include "app/snapshot_options.h"
+#include "app/static_objects.h"
+#include "scene/scene.h"
+#include "scene/scene_registry.h"
+#include "tests/support/gl_context.h"
+
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+namespace tessivo {
+namespace {
+
+// Every scene of the program draws its frame, controls included, without a GL error and
+// leaves both matrix stacks as it found them.
+TEST(EveryScene, DrawsAFrameWithoutGlErrorsAndBalancedMatrices) {
+    testing::ensureGlContext();
+    ensureStaticObjects();
+    const std::vector<Scene*> scenes = SceneRegistry::instance().registeredScenes();
+    ASSERT_GE(scenes.size(), 4u);
+    while (glGetError() != GL_NO_ERROR) {
+    }
+    for (Scene* scene : scenes) {
+        // With the pictures' controls in several states: at rest, then every own control
+        // moved to its far end.
+        for (int pass = 0; pass < 2; ++pass) {
+            renderScene(*scene, 640, 480);
+            EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR)) << scene->identifier;
+            GLint modelview = 0, projection = 0;
+            glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &modelview);
+            glGetIntegerv(GL_PROJECTION_STACK_DEPTH, &projection);
+            EXPECT_EQ(modelview, 1) << scene->identifier;
+            EXPECT_EQ(projection, 1) << scene->identifier;
+            for (int k = 0; k < scene->panel->sceneControlCount(); ++k) {
+                for (double value : {1.0, 2.0, 3.0}) {
+                    applyControlSetting(*scene, ControlSetting{k, value});
+                }
+            }
+        }
+    }
+}
+
+} // namespace
+} // namespace tessivo
