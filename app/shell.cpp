@@ -146,7 +146,7 @@ void motionCallback(int x, int y) {
     if (shell.hoveredHandler) {
         shell.hoveredHandler->onDrag(shell.pointerPosition);
     }
-    shell.motionTrail.push_back(sampleAt(shell.pointerPosition));
+    appendTrailSample(shell.motionTrail, sampleAt(shell.pointerPosition), flingWindowMs);
     glutPostRedisplay();
 }
 

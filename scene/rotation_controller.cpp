@@ -97,7 +97,7 @@ void RotationController::onDrag(const Vec2& p) {
     const Vec2 d = p - lastPointer;
     lastPointer = p;
     rotateBy(d.x, d.y);
-    trail.push_back(sampleAt(p, nowMilliseconds()));
+    appendTrailSample(trail, sampleAt(p, nowMilliseconds()), spinWindowMs);
 }
 
 void RotationController::onRelease(const Vec2& p) {

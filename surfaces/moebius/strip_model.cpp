@@ -410,7 +410,9 @@ StripDrawing StripModel::appearanceDrawing() const {
 // ---- The wheels ----
 
 void StripModel::addWheel() {
-    wheelOffsets.push_back(-wheelSpeed * nowMilliseconds());
+    if (wheelOffsets.size() < maximumWheels) {
+        wheelOffsets.push_back(-wheelSpeed * nowMilliseconds());
+    }
 }
 
 void StripModel::removeOldestWheel() {

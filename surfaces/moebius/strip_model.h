@@ -5,6 +5,7 @@
 #include "surfaces/moebius/strip_primitive.h"
 
 #include <array>
+#include <cstddef>
 #include <vector>
 
 namespace tessivo {
@@ -164,8 +165,11 @@ public:
 
     // ---- The wheels ----
 
-    // Appends a wheel that starts now at the end of the band (x = 1).
+    // Appends a wheel that starts now at the end of the band (x = 1), unless the band already
+    // carries maximumWheels: every wheel costs drawing time on every frame, and a visitor
+    // pressing the plus button all day must not slow the program to a standstill.
     void addWheel();
+    static constexpr std::size_t maximumWheels = 100;
     // Removes the oldest wheel; nothing when there is none.
     void removeOldestWheel();
     void clearWheels();

@@ -7,6 +7,7 @@
 #include <GL/glut.h>
 #include <climits>
 #include <gtest/gtest.h>
+#include <random>
 
 namespace tessivo {
 namespace {
@@ -259,6 +260,39 @@ TEST(ReleaseVelocityAcrossTheClockWrap, MeasuresTheTimeModuloTheWrap) {
     v = releaseVelocity(trail, {30, 0}, INT_MIN + 69);
     ASSERT_TRUE(v);
     EXPECT_EQ(v->x, 0.0);
+}
+
+} // namespace
+} // namespace tessivo
+
+namespace tessivo {
+namespace {
+
+// A drag held for a long time (a visitor leaning on the button, a stuck mouse) keeps only the
+// samples that a release could still use, and the release measures what it measured before.
+TEST(LongDrag, KeepsOnlyTheSamplesAReleaseCanUse) {
+    std::vector<TrailSample> pruned, whole;
+    std::mt19937 random(5);
+    int t = INT_MAX - 500000; // runs across the clock's wrap too
+    for (int i = 0; i < 200000; ++i) {
+        t = static_cast<int>(static_cast<unsigned>(t) + random() % 12);
+        const TrailSample sample{static_cast<int>(random() % 800), static_cast<int>(random() % 600),
+                                 t};
+        appendTrailSample(pruned, sample, 100);
+        whole.push_back(sample);
+        ASSERT_LE(pruned.size(), 101u);
+        if (i % 997 == 0) {
+            const int release = static_cast<int>(static_cast<unsigned>(t) + random() % 150);
+            const Vec2 pointer{static_cast<double>(random() % 800), 5.0};
+            const auto expected = releaseVelocity(whole, pointer, release);
+            const auto actual = releaseVelocity(pruned, pointer, release);
+            ASSERT_EQ(expected.has_value(), actual.has_value());
+            if (expected) {
+                EXPECT_EQ(expected->x, actual->x);
+                EXPECT_EQ(expected->y, actual->y);
+            }
+        }
+    }
 }
 
 } // namespace

@@ -234,3 +234,53 @@ TEST(RotationControllerAcrossTheClockWrap, SpinStepsAcrossTheWrap) {
 
 } // namespace
 } // namespace tessivo
+
+namespace tessivo {
+namespace {
+
+TEST(RotationControllerLongDrag, KeepsFewSamplesAndTheSameSpin) {
+    testing::FixedClock clock(1000);
+    RotationController pruned;
+    std::vector<TrailSample> whole;
+    pruned.onPress({0, 0});
+    whole.push_back({0, 0, clock.now()});
+    std::mt19937 random(9);
+    for (int i = 0; i < 100000; ++i) {
+        clock.advance(static_cast<int>(random() % 10));
+        const Vec2 p{static_cast<double>(random() % 800), static_cast<double>(random() % 600)};
+        pruned.onDrag(p);
+        whole.push_back({static_cast<int>(p.x), static_cast<int>(p.y), clock.now()});
+        ASSERT_LE(pruned.trail.size(), 201u);
+    }
+    clock.advance(3);
+    const auto expected = spinFromTrail(whole, 400, 300, clock.now());
+    pruned.onRelease({400, 300});
+    ASSERT_TRUE(expected);
+    EXPECT_EQ(pruned.spin.x, expected->x);
+    EXPECT_EQ(pruned.spin.y, expected->y);
+}
+
+// A whole day of spinning at 60 frames per second: the orientation, which is never
+// re-orthonormalised, stays a rotation to within 1e-3.
+TEST(RotationControllerLongSpin, StaysARotationForADay) {
+    RotationController controller(10, 20);
+    controller.spin = {0.5, 0.13};
+    int now = 0;
+    controller.advanceSpin(now);
+    for (long frame = 0; frame < 24L * 3600 * 60; ++frame) {
+        now = static_cast<int>(static_cast<unsigned>(now) + 16u);
+        controller.advanceSpin(now);
+    }
+    for (int i = 0; i < 3; ++i) {
+        for (int j = 0; j < 3; ++j) {
+            double d = 0;
+            for (int k = 0; k < 3; ++k) {
+                d += controller.orientation[4 * i + k] * controller.orientation[4 * j + k];
+            }
+            EXPECT_NEAR(d, i == j ? 1.0 : 0.0, 1e-3) << i << j;
+        }
+    }
+}
+
+} // namespace
+} // namespace tessivo

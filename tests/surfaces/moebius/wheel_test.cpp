@@ -24,6 +24,25 @@ StripModel closedBand() {
     return strip;
 }
 
+// A visitor pressing the plus button without end: the band keeps at most maximumWheels, and
+// removing one makes room for the next.
+TEST(MoebiusWheelList, StopsAddingAtTheMostWheels) {
+    testing::FixedClock clock(0);
+    StripModel strip = closedBand();
+    for (int press = 0; press < 1000; ++press) {
+        clock.advance(100);
+        strip.addWheel();
+    }
+    ASSERT_EQ(strip.wheelOffsets.size(), StripModel::maximumWheels);
+    // The first wheel is the one added at the first press.
+    EXPECT_NEAR(strip.wheelParameters(clock.now()).front(), 1.0 + 0.0001 * (clock.now() - 100),
+                1e-9);
+    strip.removeOldestWheel();
+    strip.addWheel();
+    EXPECT_EQ(strip.wheelOffsets.size(), StripModel::maximumWheels);
+    EXPECT_EQ(strip.wheelParameters(clock.now()).back(), 1.0);
+}
+
 TEST(MoebiusWheelList, AddsAtTheEndOfTheBandAndRemovesTheOldest) {
     testing::FixedClock clock(0);
     StripModel strip = closedBand();
