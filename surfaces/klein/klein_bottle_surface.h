@@ -11,10 +11,6 @@ namespace tessivo {
 // How the surface is drawn in the finished-bottle stage.
 enum KleinDrawMode : int { SolidMode = 0, StripedMode = 1, GlassMode = 2 };
 
-// The fixed number of the display list that records the glass pass, so that the highlight pass
-// can replay the same geometry without recomputing it.
-constexpr unsigned glassDisplayList = 23;
-
 // One sample of a glue mark: a point of the mesh, the surface normal there, and the direction
 // across the edge in the surface. The mark is a tube around the edge whose cross-section spans
 // these two directions.

@@ -44,24 +44,21 @@ void KleinBottleSurface::drawSurface() {
         drawBands();
         return;
     }
-    // Glass: a light straight above the eye lights the translucent surface drawn without depth
-    // test, so every layer shows through; the same geometry, recorded as it is drawn, is then
-    // laid over it once more in a black material with additive blending, which adds only the
-    // highlights.
-    switchToGlassLight(1.0);
+    // Glass: a light straight above the eye, without highlights of its own, lights the
+    // translucent surface drawn without depth test, so every layer shows through; the same
+    // bands, from the mesh of this frame, are then laid over it once more in a black material
+    // with additive blending, which adds only the highlights. (Both passes are drawn directly:
+    // recording them in a display list every frame made the GL driver's memory grow for as
+    // long as the glass was shown.)
+    switchToGlassLight(0.0);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glDisable(GL_DEPTH_TEST);
-    glNewList(glassDisplayList, GL_COMPILE_AND_EXECUTE);
-    // Inside the list, so that it switches the light's highlights off for the first pass
-    // only: the highlight pass replays the list after the light's specular was set again.
-    setLight(GL_LIGHT4, GL_SPECULAR, 0, 0, 0);
     drawBands();
-    glEndList();
     switchToSceneLight();
     setHighlightMaterial();
     glBlendFunc(GL_SRC_ALPHA, GL_ONE);
-    glCallList(glassDisplayList);
+    drawBands();
     glDisable(GL_BLEND);
     glEnable(GL_DEPTH_TEST);
 }

@@ -46,16 +46,18 @@ void KleinBottleSurface::drawWithLabel() {
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glDepthMask(GL_FALSE);
     setBottleMaterial();
-    glNewList(glassDisplayList, GL_COMPILE_AND_EXECUTE);
-    for (const StripRange& r : glassAroundLabel(placement, rows, columns)) {
-        drawStrips(r.rowStart, r.rowEnd, 1, r.columnStart, r.columnEnd);
-    }
-    glEndList();
+    const std::vector<StripRange> glass = glassAroundLabel(placement, rows, columns);
+    auto drawGlass = [&] {
+        for (const StripRange& r : glass) {
+            drawStrips(r.rowStart, r.rowEnd, 1, r.columnStart, r.columnEnd);
+        }
+    };
+    drawGlass();
     // The highlights: the same glass once more, black but for its specular term, added on top.
     switchToSceneLight();
     setHighlightMaterial();
     glBlendFunc(GL_SRC_ALPHA, GL_ONE);
-    glCallList(glassDisplayList);
+    drawGlass();
     glDisable(GL_BLEND);
     glDepthMask(GL_TRUE);
 }
