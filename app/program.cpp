@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include "app/clock.h"
+#include "app/heap_policy.h"
 #include "app/shell.h"
 #include "app/static_objects.h"
 #include "scene/scene.h"
@@ -31,6 +32,7 @@ void startFirstScene() {
 }
 
 int runProgram(int argc, char** argv, ShowListBuilder buildShowList) {
+    keepLargeBlocksOutOfTheHeap();
     ensureStaticObjects();
     glutInit(&argc, argv);
     startToolkitClock();
