@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the randomized soak against the Release build of tessivo-lab for SECONDS (default 600),
-# sampling its resident memory every 10 seconds; fails if it grew by more than 2 MiB after the
-# first minute.
+# sampling its resident memory every 10 seconds after a warm-up that shows every scene in the
+# largest and the smallest window; fails if the last minute's mean exceeds the second minute's
+# by more than 4 MiB.
 #   scripts/memory-soak.sh [SECONDS]
 set -euo pipefail
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
