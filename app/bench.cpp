@@ -2,7 +2,6 @@
 
 #include "app/clock.h"
 #include "app/frame_statistics.h"
-#include "app/heap_policy.h"
 #include "app/shell.h"
 #include "app/static_objects.h"
 #include "scene/scene.h"
@@ -74,7 +73,6 @@ bool parseArguments(int argc, char** argv, int& frames, std::vector<std::string>
 } // namespace
 
 int runBench(int argc, char** argv) {
-    keepLargeBlocksOutOfTheHeap(); // frames are timed with the allocator the program has
     ensureStaticObjects();
     glutInit(&argc, argv);
     int frames = 200;

@@ -1,7 +1,6 @@
 #include "app/program.h"
 
 #include "app/clock.h"
-#include "app/heap_policy.h"
 #include "app/shell.h"
 #include "app/static_objects.h"
 #include "scene/scene.h"
@@ -32,7 +31,6 @@ void startFirstScene() {
 }
 
 int runProgram(int argc, char** argv, ShowListBuilder buildShowList) {
-    keepLargeBlocksOutOfTheHeap();
     ensureStaticObjects();
     glutInit(&argc, argv);
     startToolkitClock();

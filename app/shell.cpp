@@ -2,6 +2,7 @@
 
 #include "app/clock.h"
 #include "app/gl_errors.h"
+#include "app/heap_trim.h"
 #include "scene/scene.h"
 #include "scene/scene_registry.h"
 #include "ui/pointer_handler.h"
@@ -22,6 +23,20 @@ Scene* currentScene() {
 
 Vec2 overlayPoint(int x, int y) {
     return {static_cast<double>(x), static_cast<double>(shellState().windowHeight - y)};
+}
+
+// The first frame at a new window size or with another scene has replaced the driver's and the
+// scene's blocks for the old ones; their pages go back to the system once, not every frame.
+void returnFreePagesAfterAChange(const Scene* scene) {
+    ShellState& shell = shellState();
+    if (shell.windowWidth == shell.trimmedWidth && shell.windowHeight == shell.trimmedHeight &&
+        scene == shell.trimmedScene) {
+        return;
+    }
+    returnFreeHeapPages();
+    shell.trimmedWidth = shell.windowWidth;
+    shell.trimmedHeight = shell.windowHeight;
+    shell.trimmedScene = scene;
 }
 
 TrailSample sampleAt(const Vec2& p) {
@@ -75,6 +90,7 @@ void displayCallback() {
         reportGlErrors("a frame of " + scene->identifier);
     }
     glutSwapBuffers();
+    returnFreePagesAfterAChange(scene);
 }
 
 void reshapeCallback(int width, int height) {

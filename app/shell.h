@@ -22,6 +22,10 @@ struct ShellState {
     PointerHandler* hoveredHandler = nullptr;
     // Samples of the current drag, from which the release velocity is computed.
     std::vector<TrailSample> motionTrail;
+    // The window size and scene of the frame after which free heap pages were last handed back.
+    int trimmedWidth = -1;
+    int trimmedHeight = -1;
+    const Scene* trimmedScene = nullptr;
 };
 
 // Process-wide, because the toolkit's callbacks are plain functions with no context argument.

@@ -6,6 +6,9 @@
 
 #include <GL/glut.h>
 #include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -81,6 +84,51 @@ TEST_F(ShellPointer, ReshapeLaysOutTheCurrentScene) {
     EXPECT_EQ(shellState().windowHeight, 600);
     EXPECT_EQ(a->position, (Vec2{100, 100}));
     EXPECT_EQ(scene.lastReshape, std::make_pair(800, 600));
+}
+
+long residentKib() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("VmRSS:", 0) == 0) {
+            return std::atol(line.c_str() + 6);
+        }
+    }
+    return -1;
+}
+
+// What the driver does to the heap when the window is resized large and then through smaller
+// sizes: a buffer the size of the window, filled, a small block allocated while it is live
+// (state the driver keeps), then the buffer freed for the next size. The small blocks pin the
+// freed buffers' pages in the heap. Returns the small blocks.
+std::vector<void*> leavePinnedHoles() {
+    std::vector<void*> kept;
+    for (std::size_t megabytes : {16, 4, 8, 12}) {
+        const std::size_t size = megabytes << 20;
+        void* buffer = std::malloc(size);
+        std::memset(buffer, 1, size);
+        kept.push_back(std::malloc(64));
+        std::free(buffer);
+    }
+    return kept;
+}
+
+TEST_F(ShellPointer, TheFirstFrameAtANewSizeGivesTheHeapsFreePagesBack) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the sanitizer's allocator keeps freed blocks in quarantine";
+#endif
+    displayCallback();
+    const long before = residentKib();
+    const std::vector<void*> kept = leavePinnedHoles();
+    displayCallback(); // the same size and scene: the heap is not walked again
+    const long sameSize = residentKib();
+    reshapeCallback(640, 480);
+    displayCallback();
+    const long newSize = residentKib();
+    for (void* block : kept) {
+        std::free(block);
+    }
+    EXPECT_GT(sameSize - before, 8192) << "KiB resident before " << before;
+    EXPECT_LT(newSize - before, 2048) << "KiB resident before " << before;
 }
 
 TEST_F(ShellPointer, HoverLeavesTheOldHandlerBeforeEnteringTheNew) {
