@@ -62,6 +62,7 @@ class ShellPointer : public testing::GlTest {
 protected:
     void SetUp() override {
         GlTest::SetUp();
+        shellState() = ShellState{}; // no handler of an earlier test's scene stays hovered
         a = scene.panel->add(std::make_unique<RecordingControl>("a", log));
         b = scene.panel->add(std::make_unique<RecordingControl>("b", log));
         a->offset = {100, 100};
