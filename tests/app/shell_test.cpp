@@ -2,13 +2,13 @@
 #include "app/shell.h"
 #include "scene/scene_registry.h"
 #include "tests/support/gl_context.h"
+#include "tests/support/resident_memory.h"
 #include "tests/support/test_scene.h"
 
 #include <GL/glut.h>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -17,6 +17,7 @@ namespace {
 
 using testing::FixedClock;
 using testing::RecordingControl;
+using testing::residentKib;
 using testing::TestScene;
 
 TEST(ReleaseVelocity, MeasuresFromTheOldestSampleYoungerThan100Milliseconds) {
@@ -85,16 +86,6 @@ TEST_F(ShellPointer, ReshapeLaysOutTheCurrentScene) {
     EXPECT_EQ(shellState().windowHeight, 600);
     EXPECT_EQ(a->position, (Vec2{100, 100}));
     EXPECT_EQ(scene.lastReshape, std::make_pair(800, 600));
-}
-
-long residentKib() {
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.rfind("VmRSS:", 0) == 0) {
-            return std::atol(line.c_str() + 6);
-        }
-    }
-    return -1;
 }
 
 // What the driver does to the heap when the window is resized large and then through smaller

@@ -2,24 +2,14 @@
 #include "scene/scene.h"
 #include "scene/scene_registry.h"
 #include "tests/support/gl_context.h"
+#include "tests/support/resident_memory.h"
 
 #include <cstdlib>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <string>
 
 namespace tessivo {
 namespace {
-
-long residentKib() {
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.rfind("VmRSS:", 0) == 0) {
-            return std::atol(line.c_str() + 6);
-        }
-    }
-    return -1;
-}
 
 // Every click on the map scene draws the band in selection mode. Drawn vertex by vertex, each
 // click left about 150 KB behind in Mesa, so a day of clicks would have filled the memory.
@@ -33,11 +23,11 @@ TEST(MapPicking, ThousandsOfClicksKeepTheMemoryFlat) {
     for (int click = 0; click < 200; ++click) {
         map->pick({400.0 + click % 40, 300.0});
     }
-    const long before = residentKib();
+    const long before = testing::residentKib();
     for (int click = 0; click < 1500; ++click) {
         map->pick({380.0 + click % 40, 310.0});
     }
-    const long after = residentKib();
+    const long after = testing::residentKib();
     EXPECT_LT(after - before, 20 * 1024) << before << " KiB before, " << after << " after";
 }
 

@@ -16,12 +16,12 @@
 #include "scene/scene_registry.h"
 #include "surfaces/moebius/strip_model.h"
 #include "surfaces/moebius/wheel_button.h"
+#include "tests/support/resident_memory.h"
 #include "tests/support/x_session.h"
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <functional>
 #include <random>
 #include <set>
@@ -49,16 +49,6 @@ struct Counts {
     std::set<std::size_t> distinctScreens;
     std::vector<std::pair<int, long>> residentKib; // seconds since start, VmRSS
 };
-
-long residentKib(pid_t pid) {
-    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.rfind("VmRSS:", 0) == 0) {
-            return std::atol(line.c_str() + 6);
-        }
-    }
-    return -1;
-}
 
 std::size_t pictureHash(const Image& picture) {
     std::size_t hash = 1469598103934665603ull;
