@@ -40,4 +40,10 @@ int reportGlErrors(const std::string& where) {
     return count;
 }
 
+void reportFrameGlErrors([[maybe_unused]] const std::string& sceneIdentifier) {
+#ifdef TESSIVO_CHECK_GL_ERRORS
+    reportGlErrors("a frame of " + sceneIdentifier);
+#endif
+}
+
 } // namespace tessivo

@@ -86,9 +86,7 @@ void displayCallback() {
         return;
     }
     drawFrame(*scene);
-    if (checkGlErrorsEveryFrame) {
-        reportGlErrors("a frame of " + scene->identifier);
-    }
+    reportFrameGlErrors(scene->identifier);
     glutSwapBuffers();
     returnFreePagesAfterAChange(scene);
 }

@@ -73,9 +73,7 @@ RgbImage renderScene(Scene& scene, int width, int height, bool withControls) {
         scene.display();
     }
     glFinish();
-    if (checkGlErrorsEveryFrame) {
-        reportGlErrors("a frame of " + scene.identifier);
-    }
+    reportFrameGlErrors(scene.identifier);
 
     RgbImage image(width, height);
     std::vector<unsigned char> bottomUp(image.pixels.size());

@@ -43,6 +43,23 @@ configure_and_build() {
     cmake --build "$dir" -j "$(nproc)" "${targets[@]}"
 }
 
+# The build with AddressSanitizer and UndefinedBehaviorSanitizer in build-sanitize, at -O1 with
+# debug information so that reports name their lines.
+#   configure_and_build_sanitized [-- targets...]
+configure_and_build_sanitized() {
+    configure_and_build "$ROOT/build-sanitize" -DTESSIVO_BUILD_TESTS=ON -DTESSIVO_SANITIZE=ON \
+        -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g" "$@"
+}
+
+# Runs a command of the sanitizer build, halting on the first report. LeakSanitizer stays off:
+# the GL driver keeps blocks until exit that it cannot attribute (the driver is gone by the time
+# it reports), so leaks are checked with valgrind's memcheck instead.
+#   run_sanitized COMMAND [arguments...]
+run_sanitized() {
+    ASAN_OPTIONS=detect_leaks=0:halt_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+        "$@"
+}
+
 # Starts a private Xvfb display for this script and exports DISPLAY; the display ends with the
 # script. Xvfb picks a free display number and writes it to the pipe once it accepts
 # connections. Without -noreset the server resets whenever its last client leaves and hangs up

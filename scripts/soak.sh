@@ -10,9 +10,6 @@ seconds=${1:-600}
 seed=${2:-20261208}
 
 ensure_packages "${BUILD_PACKAGES[@]}" xvfb xdotool imagemagick
-configure_and_build "$ROOT/build-sanitize" -DTESSIVO_BUILD_TESTS=ON -DTESSIVO_SANITIZE=ON \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g" \
-    -- tessivo_soak tessivo-lab
-ASAN_OPTIONS=detect_leaks=0:halt_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-    "$ROOT/build-sanitize/tests/targets/soak/tessivo_soak" \
+configure_and_build_sanitized -- tessivo_soak tessivo-lab
+run_sanitized "$ROOT/build-sanitize/tests/targets/soak/tessivo_soak" \
     --program "$ROOT/build-sanitize/tools/lab/tessivo-lab" --seconds "$seconds" --seed "$seed"

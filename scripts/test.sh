@@ -24,12 +24,8 @@ echo "== The suite, Release build (with valgrind's memcheck over every scene)"
 ctest --test-dir "$ROOT/build" -j "$(nproc)" --output-on-failure --timeout 300
 
 echo "== The suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer"
-configure_and_build "$ROOT/build-sanitize" -DTESSIVO_BUILD_TESTS=ON -DTESSIVO_SANITIZE=ON \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g"
-# LeakSanitizer stays off: the GL driver keeps blocks until exit that it cannot attribute (the
-# driver is gone by the time it reports), so leaks are checked with valgrind's memcheck above.
-ASAN_OPTIONS=detect_leaks=0:halt_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-    TESSIVO_FUZZ_EVENTS=300000 \
+configure_and_build_sanitized
+TESSIVO_FUZZ_EVENTS=300000 run_sanitized \
     ctest --test-dir "$ROOT/build-sanitize" -j "$(nproc)" --output-on-failure --timeout 300
 
 echo "== Fuzzing the label decoder"

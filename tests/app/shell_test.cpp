@@ -283,12 +283,6 @@ TEST(ShellWithoutScenes, ReshapeToNoAreaThenBackDrawsNormally) {
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
-} // namespace
-} // namespace tessivo
-
-namespace tessivo {
-namespace {
-
 TEST(ReleaseVelocityAcrossTheClockWrap, MeasuresTheTimeModuloTheWrap) {
     const int beforeWrap = INT_MAX - 30;
     const int afterWrap = INT_MIN + 29; // 60 ms after beforeWrap
@@ -301,12 +295,6 @@ TEST(ReleaseVelocityAcrossTheClockWrap, MeasuresTheTimeModuloTheWrap) {
     ASSERT_TRUE(v);
     EXPECT_EQ(v->x, 0.0);
 }
-
-} // namespace
-} // namespace tessivo
-
-namespace tessivo {
-namespace {
 
 // A drag held for a long time (a visitor leaning on the button, a stuck mouse) keeps only the
 // samples that a release could still use, and the release measures what it measured before.

@@ -199,12 +199,6 @@ TEST(RotationController, ApplyMultipliesTheGlMatrixByTheOrientation) {
     EXPECT_NEAR(m[14], -10.0f, 1e-6);
 }
 
-} // namespace
-} // namespace tessivo
-
-namespace tessivo {
-namespace {
-
 // The toolkit's clock is an int of milliseconds that wraps to negative values after about
 // 24.8 days of running; a flick and its spin must carry on across that moment.
 TEST(RotationControllerAcrossTheClockWrap, FlickAndSpinCarryOn) {
@@ -231,12 +225,6 @@ TEST(RotationControllerAcrossTheClockWrap, SpinStepsAcrossTheWrap) {
     controller.advanceSpin(INT_MIN + 99); // 200 ms later
     expectOrientation(controller, rotationMatrix({0, 1, 0}, 20), 1e-5);
 }
-
-} // namespace
-} // namespace tessivo
-
-namespace tessivo {
-namespace {
 
 TEST(RotationControllerLongDrag, KeepsFewSamplesAndTheSameSpin) {
     testing::FixedClock clock(1000);
