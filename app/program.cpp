@@ -1,6 +1,6 @@
 #include "app/program.h"
 
-#include "app/clock.h"
+#include "scene/clock.h"
 #include "app/shell.h"
 #include "app/static_objects.h"
 #include "scene/scene.h"

@@ -1,6 +1,6 @@
 #include "app/shell.h"
 
-#include "app/clock.h"
+#include "scene/clock.h"
 #include "app/gl_errors.h"
 #include "app/heap_trim.h"
 #include "scene/scene.h"

@@ -1,6 +1,6 @@
 #include "scene/rotation_controller.h"
 
-#include "app/clock.h"
+#include "scene/clock.h"
 
 #include <GL/gl.h>
 #include <cmath>

@@ -2,7 +2,7 @@
 // (lighting and depth test off). Shapes, sizes and colours come from the controls themselves;
 // what is here only emits them.
 
-#include "app/clock.h"
+#include "scene/clock.h"
 #include "math/stroke_text.h"
 #include "scene/scene.h"
 #include "scene/scene_registry.h"

@@ -1,6 +1,6 @@
 #include "ui/dial.h"
 
-#include "app/clock.h"
+#include "scene/clock.h"
 #include "ui/frame_time.h"
 
 #include <cmath>
