@@ -4,8 +4,8 @@
 
 namespace tessivo {
 
-KleinCutScene::KleinCutScene()
-    : KleinScene("KleinBottle5", Halves), slider(panel->add(std::make_unique<Slider>())) {
+KleinCutScene::KleinCutScene(RotationController& rotation)
+    : KleinScene("KleinBottle5", Halves, rotation), slider(panel->add(std::make_unique<Slider>())) {
     slider->anchor = BottomLeft;
     slider->offset = {150, 20};
 }

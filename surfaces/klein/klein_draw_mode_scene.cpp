@@ -4,8 +4,9 @@
 
 namespace tessivo {
 
-KleinDrawModeScene::KleinDrawModeScene()
-    : KleinScene("KleinBottle3", Bottle), choice(panel->add(std::make_unique<DrawModeChoice>())) {
+KleinDrawModeScene::KleinDrawModeScene(RotationController& rotation)
+    : KleinScene("KleinBottle3", Bottle, rotation),
+      choice(panel->add(std::make_unique<DrawModeChoice>())) {
     choice->anchor = BottomLeft;
     choice->offset = {200, 20};
 }

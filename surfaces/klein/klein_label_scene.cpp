@@ -5,8 +5,8 @@
 
 namespace tessivo {
 
-KleinLabelScene::KleinLabelScene()
-    : KleinScene("KleinBottle4", Label), dial(panel->add(std::make_unique<Dial>())) {
+KleinLabelScene::KleinLabelScene(RotationController& rotation)
+    : KleinScene("KleinBottle4", Label, rotation), dial(panel->add(std::make_unique<Dial>())) {
     dial->anchor = BottomLeft;
     dial->offset = {100, 20};
 }

@@ -11,7 +11,7 @@ class Dial;
 // mirrored, after two it reads right again.
 class KleinLabelScene : public KleinScene {
 public:
-    KleinLabelScene();
+    explicit KleinLabelScene(RotationController& rotation);
 
     std::string title() const override;
 
