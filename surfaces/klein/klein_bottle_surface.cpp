@@ -56,6 +56,22 @@ void KleinBottleSurface::buildMesh() {
             normals[index(i, j)] = p.normal;
         }
     }
+    if (stagePhases(stage, progress).close >= 1.0) {
+        glueEndRings();
+    }
+}
+
+void KleinBottleSurface::glueEndRings() {
+    // The closed spine meets itself, but its last ring is computed from its own frame and
+    // misses the first by rounding and by its side vector, borrowed from a tangent a little
+    // inside the curve; with no band between them the gap shows as single pixels along the
+    // seam. The glue pairs column j of the last ring with column columns - 1 - j of the first,
+    // and the surface's orientation turns over there, so the last ring takes those points
+    // with the normals reversed.
+    for (int j = 0; j < columns; ++j) {
+        vertices[index(rows - 1, j)] = vertices[index(0, columns - 1 - j)];
+        normals[index(rows - 1, j)] = -normals[index(0, columns - 1 - j)];
+    }
 }
 
 std::vector<EdgeSample> KleinBottleSurface::ringEdgeSamples(double position) const {

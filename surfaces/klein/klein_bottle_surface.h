@@ -49,7 +49,8 @@ public:
 
     // The nine control points from stage and progress, and the frame of every row.
     void buildSpine();
-    // Every vertex and normal from the frames, the stage, its progress and cutOpening.
+    // Every vertex and normal from the frames, the stage, its progress and cutOpening. Once
+    // the spine has closed, the last ring is the first one exactly, glued with its flip.
     void buildMesh();
 
     // Mesh access; index row * columns + column.
@@ -108,6 +109,7 @@ private:
     std::size_t index(int row, int column) const {
         return static_cast<std::size_t>(row * columns + column);
     }
+    void glueEndRings();
     void drawBands();
     void drawEdgeTube(const std::vector<EdgeSample>& samples, double hueStart, double hueEnd);
 };

@@ -217,11 +217,37 @@ TEST(KleinMeshBottle, EndRingsAreOneCircleRunInOppositeDirections) {
         EXPECT_NEAR(bottle->vertex(99, j).x, -2.2, 1e-3);
         EXPECT_NEAR(distance(bottle->vertex(0, j), {-2.2, 0, 0}), 0.99, 1e-9);
         expectNear(bottle->normal(0, j), {1, 0, 0}, 0.01);
-        // Column j of the first ring is column 49 - j of the last.
-        expectNear(bottle->vertex(99, 49 - j), bottle->vertex(0, j), 1e-3);
     }
     // ...and not column j: the direction is reversed.
     EXPECT_GT(distance(bottle->vertex(99, 10), bottle->vertex(0, 10)), 0.5);
+}
+
+// Wherever the spine has closed, column j of the last ring is column 49 - j of the first to the
+// last bit, with the normal reversed (the gluing turns the surface over), so no pixel can fall
+// between them. While the spine is still open the ends stay apart.
+TEST(KleinMeshBottle, ClosedSpineGluesTheLastRingOntoTheFirstExactly) {
+    const std::vector<std::unique_ptr<KleinBottleSurface>> closed = [] {
+        std::vector<std::unique_ptr<KleinBottleSurface>> surfaces;
+        surfaces.push_back(builtSurface(Bottle, 0.0));
+        surfaces.push_back(builtSurface(Closing, 1.0));
+        surfaces.push_back(builtSurface(Label, 0.3));
+        surfaces.push_back(builtSurface(Halves, 0.7, 0.4));
+        return surfaces;
+    }();
+    for (const auto& surface : closed) {
+        SCOPED_TRACE(surface->stage);
+        for (int j = 0; j < columns; ++j) {
+            expectNear(surface->vertex(99, 49 - j), surface->vertex(0, j), 0.0);
+            expectNear(surface->normal(99, 49 - j), -surface->normal(0, j), 0.0);
+            // Still the ring its own frame gives, to within the old gap.
+            const MeshPoint own = ringPoint(
+                surface->frames[99],
+                ringShape(surface->stage, surface->progress, surface->cutOpening), 49 - j, columns);
+            expectNear(own.position, surface->vertex(0, j), 1e-3);
+        }
+    }
+    const auto open = builtSurface(Closing, 0.9);
+    EXPECT_GT(distance(open->vertex(99, 49), open->vertex(0, 0)), 0.01);
 }
 
 TEST(KleinMeshBottle, NeckPassesThroughTheBody) {
