@@ -59,7 +59,8 @@ public:
 
     // The mark along row position * (rows - 1) (rounded), and along column
     // position * (columns - 1): the mesh points with the surface normal and the direction
-    // across the edge (unit along a ring; along the spine, normal x along, not normalised).
+    // across the edge (unit along a ring; along the spine normal x along, made up to about
+    // unit length where the spine slopes).
     std::vector<EdgeSample> ringEdgeSamples(double position) const;
     std::vector<EdgeSample> columnEdgeSamples(double position) const;
 

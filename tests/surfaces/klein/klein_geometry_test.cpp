@@ -383,7 +383,25 @@ TEST(KleinGlueMarks, FollowTheFirstAndLastRowsAndColumns) {
     ASSERT_EQ(static_cast<int>(column.size()), rows);
     for (int i = 0; i < rows; ++i) {
         expectNear(column[i].centre, surface->vertex(i, 49), 0.0);
-        EXPECT_NEAR(dot(column[i].across, surface->frames[i].along), 0.0, 1e-12);
+    }
+}
+
+// The marks along the long edges stay round tubes, also at the bottle's ends where the spine
+// runs vertically, and their cross-section turns smoothly from one row to the next.
+TEST(KleinGlueMarks, LongEdgeMarksStayRoundWhereTheSpineRunsVertically) {
+    for (double progress : {0.4, 0.8, 1.0}) {
+        const auto surface = builtSurface(Closing, progress);
+        for (double position : {0.0, 1.0}) {
+            const std::vector<EdgeSample> column = surface->columnEdgeSamples(position);
+            for (int i = 0; i < rows; ++i) {
+                SCOPED_TRACE(::testing::Message() << progress << " " << position << " row " << i);
+                EXPECT_NEAR(length(column[i].across), 1.0, 0.03);
+                EXPECT_NEAR(dot(column[i].across, column[i].normal), 0.0, 1e-9);
+                if (i > 0) {
+                    EXPECT_LT(distance(column[i].across, column[i - 1].across), 0.3);
+                }
+            }
+        }
     }
 }
 
