@@ -3,6 +3,7 @@
 #include "app/clock.h"
 #include "app/gl_errors.h"
 #include "app/heap_trim.h"
+#include "math/draw_helpers.h"
 #include "scene/scene.h"
 #include "scene/scene_registry.h"
 #include "ui/pointer_handler.h"
@@ -74,9 +75,14 @@ void drawOverlay(Scene& scene) {
     glMatrixMode(GL_MODELVIEW);
 }
 
-void drawFrame(Scene& scene) {
+void drawView(Scene& scene) {
     scene.clear();
+    resetMaterial();
     scene.display();
+}
+
+void drawFrame(Scene& scene) {
+    drawView(scene);
     drawOverlay(scene);
 }
 
