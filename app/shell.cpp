@@ -127,7 +127,12 @@ void refreshHover() {
     }
 }
 
-void mouseCallback(int /*button*/, int state, int x, int y) {
+void mouseCallback(int button, int state, int x, int y) {
+    // The toolkit reports each notch of a mouse wheel as a press and a release of a button
+    // beyond the three real ones (3 and 4, 5 and 6 sideways): a notch is not a click.
+    if (button != GLUT_LEFT_BUTTON && button != GLUT_MIDDLE_BUTTON && button != GLUT_RIGHT_BUTTON) {
+        return;
+    }
     ShellState& shell = shellState();
     shell.pointerPosition = overlayPoint(x, y);
     if (state == GLUT_DOWN) {
