@@ -3,6 +3,7 @@
 #include "scene/clock.h"
 #include "app/gl_errors.h"
 #include "app/heap_trim.h"
+#include "math/draw_helpers.h"
 #include "scene/scene.h"
 #include "scene/scene_registry.h"
 #include "ui/pointer_handler.h"
@@ -74,9 +75,14 @@ void drawOverlay(Scene& scene) {
     glMatrixMode(GL_MODELVIEW);
 }
 
-void drawFrame(Scene& scene) {
+void drawView(Scene& scene) {
     scene.clear();
+    resetMaterial();
     scene.display();
+}
+
+void drawFrame(Scene& scene) {
+    drawView(scene);
     drawOverlay(scene);
 }
 
@@ -121,7 +127,12 @@ void refreshHover() {
     }
 }
 
-void mouseCallback(int /*button*/, int state, int x, int y) {
+void mouseCallback(int button, int state, int x, int y) {
+    // The toolkit reports each notch of a mouse wheel as a press and a release of a button
+    // beyond the three real ones (3 and 4, 5 and 6 sideways): a notch is not a click.
+    if (button != GLUT_LEFT_BUTTON && button != GLUT_MIDDLE_BUTTON && button != GLUT_RIGHT_BUTTON) {
+        return;
+    }
     ShellState& shell = shellState();
     shell.pointerPosition = overlayPoint(x, y);
     if (state == GLUT_DOWN) {

@@ -42,9 +42,13 @@ void idleCallback();
 void keyboardCallback(unsigned char key, int x, int y);
 void specialCallback(int key, int x, int y);
 
-// One frame of scene without the buffer swap: the clear, the 3D content, then the controls in
-// a pixel overlay of the window's size (skipped while the window has no area).
+// One frame of scene without the buffer swap: the 3D view (drawView), then the controls in a
+// pixel overlay of the window's size (skipped while the window has no area).
 void drawFrame(Scene& scene);
+
+// The scene's 3D content on a cleared window, starting from GL's initial material, so that a
+// scene looks the same whatever was drawn before it.
+void drawView(Scene& scene);
 
 // The scene's controls over whatever is drawn, in a pixel projection of the window.
 void drawOverlay(Scene& scene);

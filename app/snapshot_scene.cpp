@@ -69,8 +69,7 @@ RgbImage renderScene(Scene& scene, int width, int height, bool withControls) {
     if (withControls) {
         drawFrame(scene);
     } else {
-        scene.clear();
-        scene.display();
+        drawView(scene);
     }
     glFinish();
     reportFrameGlErrors(scene.identifier);

@@ -21,6 +21,14 @@ void setMaterial(GLenum face, GLenum pname, double a, double b, double c, double
     glMaterialfv(face, pname, values);
 }
 
+void resetMaterial() {
+    setMaterial(GL_FRONT_AND_BACK, GL_AMBIENT, 0.2, 0.2, 0.2, 1.0);
+    setMaterial(GL_FRONT_AND_BACK, GL_DIFFUSE, 0.8, 0.8, 0.8, 1.0);
+    setMaterial(GL_FRONT_AND_BACK, GL_SPECULAR, 0.0, 0.0, 0.0, 1.0);
+    setMaterial(GL_FRONT_AND_BACK, GL_EMISSION, 0.0, 0.0, 0.0, 1.0);
+    glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, 0.0f);
+}
+
 Vec3 hueRamp(double t, double brightness) {
     // Fractional part in [0, 1), also for negative t.
     const double f = t >= 0.0 ? t - std::floor(t) : t + std::ceil(-t);

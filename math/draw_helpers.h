@@ -17,6 +17,10 @@ void setLight(GLenum light, GLenum pname, double x, double y, double z);
 // glMaterialfv(face, pname, {a, b, c, d}).
 void setMaterial(GLenum face, GLenum pname, double a, double b, double c, double d);
 
+// GL's initial material, front and back: ambient (0.2, 0.2, 0.2, 1), diffuse (0.8, 0.8, 0.8, 1),
+// no specular and no emission, shininess 0.
+void resetMaterial();
+
 // The cyclic hue ramp. Over one unit of t the colour runs red, green, blue, red, green, blue
 // and back to red: two cycles of the primaries, each step blending linearly over a sixth of the
 // unit. t may be any finite real (only its fractional part counts); the colour is scaled by

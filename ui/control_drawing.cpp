@@ -196,6 +196,16 @@ void SceneMenu::draw() {
     const double py = pointer.y - position.y;
     const int w = layout.rowWidth;
     hovered = layout.rowAt(py);
+    // The titles keep their size while the rows grow, so a menu on its way open or closed
+    // would spill them over one another and above its background: nothing of the rows is
+    // drawn outside the background (the overlay's units are the window's pixels).
+    glPushAttrib(GL_SCISSOR_BIT);
+    glEnable(GL_SCISSOR_TEST);
+    const long left = std::lround(position.x - 5.0);
+    const long bottom = std::lround(position.y + layout.backgroundBottom);
+    glScissor(static_cast<GLint>(left), static_cast<GLint>(bottom),
+              static_cast<GLsizei>(std::lround(position.x + listWidth) - left),
+              static_cast<GLsizei>(std::lround(position.y + layout.backgroundTop) - bottom));
     for (size_t i = 0; i < layout.rows.size(); ++i) {
         const int bottom = layout.rows[i].bottom, top = layout.rows[i].top;
         if (static_cast<int>(i) == hovered) {
@@ -221,6 +231,7 @@ void SceneMenu::draw() {
         strokeText(GLUT_STROKE_ROMAN, titles[i]);
         glPopMatrix();
     }
+    glPopAttrib();
     glPopMatrix();
 }
 

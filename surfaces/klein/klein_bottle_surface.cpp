@@ -56,6 +56,22 @@ void KleinBottleSurface::buildMesh() {
             normals[index(i, j)] = p.normal;
         }
     }
+    if (stagePhases(stage, progress).close >= 1.0) {
+        glueEndRings();
+    }
+}
+
+void KleinBottleSurface::glueEndRings() {
+    // The closed spine meets itself, but its last ring is computed from its own frame and
+    // misses the first by rounding and by its side vector, borrowed from a tangent a little
+    // inside the curve; with no band between them the gap shows as single pixels along the
+    // seam. The glue pairs column j of the last ring with column columns - 1 - j of the first,
+    // and the surface's orientation turns over there, so the last ring takes those points
+    // with the normals reversed.
+    for (int j = 0; j < columns; ++j) {
+        vertices[index(rows - 1, j)] = vertices[index(0, columns - 1 - j)];
+        normals[index(rows - 1, j)] = -normals[index(0, columns - 1 - j)];
+    }
 }
 
 std::vector<EdgeSample> KleinBottleSurface::ringEdgeSamples(double position) const {
@@ -74,9 +90,16 @@ std::vector<EdgeSample> KleinBottleSurface::columnEdgeSamples(double position) c
     const int column = nearestSample(position, columns);
     std::vector<EdgeSample> samples;
     for (int i = 0; i < rows; ++i) {
+        const Vec3& v = vertex(i, column);
         const Vec3& n = normal(i, column);
-        samples.push_back(
-            {vertex(i, column), n, cross(n, frames[static_cast<std::size_t>(i)].along)});
+        // normal x along is a unit vector across the edge where the spine runs level, but it
+        // shrinks with the spine's slope and vanishes where the spine runs vertically (the
+        // normal then lies along it), which would flatten the mark's tube into a ribbon. The
+        // unit vector across the edge in the surface makes up what it lacks.
+        const Vec3 level = cross(n, frames[static_cast<std::size_t>(i)].along);
+        const Vec3 step = i + 1 < rows ? vertex(i + 1, column) - v : v - vertex(i - 1, column);
+        const Vec3 across = normalised(cross(n, step));
+        samples.push_back({v, n, level + std::max(0.0, 1.0 - length(level)) * across});
     }
     return samples;
 }

@@ -49,7 +49,8 @@ public:
 
     // The nine control points from stage and progress, and the frame of every row.
     void buildSpine();
-    // Every vertex and normal from the frames, the stage, its progress and cutOpening.
+    // Every vertex and normal from the frames, the stage, its progress and cutOpening. Once
+    // the spine has closed, the last ring is the first one exactly, glued with its flip.
     void buildMesh();
 
     // Mesh access; index row * columns + column.
@@ -58,7 +59,8 @@ public:
 
     // The mark along row position * (rows - 1) (rounded), and along column
     // position * (columns - 1): the mesh points with the surface normal and the direction
-    // across the edge (unit along a ring; along the spine, normal x along, not normalised).
+    // across the edge (unit along a ring; along the spine normal x along, made up to about
+    // unit length where the spine slopes).
     std::vector<EdgeSample> ringEdgeSamples(double position) const;
     std::vector<EdgeSample> columnEdgeSamples(double position) const;
 
@@ -108,6 +110,7 @@ private:
     std::size_t index(int row, int column) const {
         return static_cast<std::size_t>(row * columns + column);
     }
+    void glueEndRings();
     void drawBands();
     void drawEdgeTube(const std::vector<EdgeSample>& samples, double hueStart, double hueEnd);
 };

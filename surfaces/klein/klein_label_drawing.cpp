@@ -68,8 +68,10 @@ void KleinBottleSurface::drawTexturedStrips(int rowStart, int rowEnd, int rowSte
     const LabelPiece piece{
         {rowStart, rowEnd, columnStart, columnEnd}, alongStart, alongEnd, acrossStart, acrossEnd};
     glEnable(GL_TEXTURE_2D);
+    // The picture runs over all the rows of the range, so a strip's coordinates follow its
+    // rows, whatever the step between strips.
     int band = 0;
-    for (int r = rowStart; r < rowEnd; r += rowStep, ++band) {
+    for (int r = rowStart; r < rowEnd; r += rowStep, band += rowStep) {
         glBegin(GL_QUAD_STRIP);
         for (int j = columnStart; j <= columnEnd; ++j) {
             const int k = j - columnStart;

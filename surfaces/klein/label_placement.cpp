@@ -57,8 +57,11 @@ std::vector<LabelPiece> labelPieces(const LabelPlacement& placement, int rows) {
     }
     // The label runs over the end of the spine. The last ring is glued to the first with a
     // flip, so the rest of the picture continues on the mirrored columns, read the other way
-    // across.
-    const double split = 1.0 - 0.1 * e;
+    // across. No band joins the last ring to the first (they are one ring), so the label has
+    // one band fewer here; each part takes its share of the picture by the bands it has, which
+    // keeps the picture at one scale across the seam and whole when one part has none.
+    const int endBands = rows - 1 - c;
+    const double split = static_cast<double>(endBands) / (endBands + e);
     if (e > 0) {
         pieces.push_back({{0, e, placement.secondaryLow, placement.secondaryHigh},
                           split,

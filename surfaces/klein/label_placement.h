@@ -57,8 +57,8 @@ struct LabelPiece {
 
 // The pieces that carry the picture: one while the label lies within the rows, otherwise the
 // part at the end of the spine (along 0 -> split) and its continuation at the start (along
-// split -> 1, split = 1 - 0.1 endRow) on the mirrored columns with the mirrored across
-// direction. A part without bands is left out.
+// split -> 1) on the mirrored columns with the mirrored across direction, split in proportion
+// to the bands of each part. A part without bands is left out.
 std::vector<LabelPiece> labelPieces(const LabelPlacement& placement, int rows);
 
 // The glass around the label: every band of the mesh that the label does not cover, each

@@ -12,6 +12,12 @@ namespace tessivo {
 
 namespace {
 
+// The band's highlight, in every rendering; its steps set only the ambient and diffuse colour.
+void setBandHighlight() {
+    setMaterial(GL_FRONT_AND_BACK, GL_SPECULAR, 1.0, 1.0, 1.0, 1.0);
+    glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, 100.0f);
+}
+
 void emitAll(const std::vector<StripPrimitive>& primitives) {
     for (const StripPrimitive& primitive : primitives) {
         emitStripPrimitive(primitive);
@@ -54,14 +60,15 @@ void StripModel::drawStrip() {
     glRotated(90.0, 0.0, 0.0, 1.0);
     glRotated(-90.0, 0.0, 1.0, 0.0);
     applyMode();
-    setMaterial(GL_FRONT_AND_BACK, GL_SPECULAR, 1.0, 1.0, 1.0, 1.0);
-    glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, 100.0f);
+    setBandHighlight();
     switch (mode) {
     case 0:
         drawSolid();
         break;
     case 1:
         drawWheels();
+        // The wheels have their own highlights; the band must not take the last one's.
+        setBandHighlight();
         // The band of the wheel scene does not change shape: it is compiled once per choice
         // of appearance and replayed every frame.
         if (listDirty) {

@@ -166,6 +166,31 @@ TEST_F(ShellPointer, PressOnEmptySpaceGoesToTheRotation) {
     EXPECT_DOUBLE_EQ(scene.ownRotation.spin.x, 30.0 / 40.0);
 }
 
+// Wheel notches arrive as presses and releases of buttons 3 to 6: over a control or over
+// empty space, while the object spins, they do nothing at all.
+TEST_F(ShellPointer, WheelNotchesAreNoClicks) {
+    mouseCallback(GLUT_LEFT_BUTTON, GLUT_DOWN, 500, windowY(300));
+    clock.advance(30);
+    motionCallback(530, windowY(300));
+    clock.advance(10);
+    mouseCallback(GLUT_LEFT_BUTTON, GLUT_UP, 530, windowY(300));
+    const Vec2 spin = scene.ownRotation.spin;
+    ASSERT_NE(spin.x, 0.0);
+    for (int button = 3; button <= 6; ++button) {
+        for (const auto& [x, y] : {std::pair{100, 100}, std::pair{500, 300}}) {
+            passiveMotionCallback(x, windowY(y));
+            mouseCallback(button, GLUT_DOWN, x, windowY(y));
+            mouseCallback(button, GLUT_UP, x, windowY(y));
+        }
+    }
+    EXPECT_EQ(scene.ownRotation.spin, spin);
+    for (const std::string& entry : log) {
+        EXPECT_TRUE(entry.rfind("enter", 0) == 0 || entry.rfind("move", 0) == 0 ||
+                    entry.rfind("leave", 0) == 0)
+            << entry;
+    }
+}
+
 TEST_F(ShellPointer, SecondPressStartsAFreshTrail) {
     mouseCallback(GLUT_LEFT_BUTTON, GLUT_DOWN, 100, windowY(100));
     motionCallback(110, windowY(100));

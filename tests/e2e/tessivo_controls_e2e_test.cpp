@@ -74,5 +74,16 @@ TEST_F(TessivoControls, StepArrowsWalkTheShowList) {
     EXPECT_GT(around(picture, arrowCyan, 60, 580, 8), 70);
 }
 
+// Turning the mouse wheel over the next arrow stays on the first scene.
+TEST_F(TessivoControls, WheelNotchesOverTheNextArrowDoNotStep) {
+    movePointer(server, window, 60, 580);
+    sleepMilliseconds(50);
+    server.run("xdotool click 4 click 5 click 4 click 5");
+    movePointer(server, window, 400, 120);
+    const Image picture = screenshot(server, window);
+    EXPECT_EQ(around(picture, arrowCyan, 40, 580, 8), 0);
+    EXPECT_GT(around(picture, arrowCyan, 60, 580, 8), 70);
+}
+
 } // namespace
 } // namespace tessivo::testing

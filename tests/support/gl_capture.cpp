@@ -4,9 +4,9 @@
 
 namespace tessivo::testing {
 
-Feedback captureFeedback(const std::function<void()>& draw, int capacity) {
+Feedback captureFeedback(const std::function<void()>& draw, int capacity, bool withTexture) {
     std::vector<GLfloat> buffer(static_cast<size_t>(capacity));
-    glFeedbackBuffer(capacity, GL_3D_COLOR, buffer.data());
+    glFeedbackBuffer(capacity, withTexture ? GL_3D_COLOR_TEXTURE : GL_3D_COLOR, buffer.data());
     glRenderMode(GL_FEEDBACK);
     draw();
     const GLint used = glRenderMode(GL_RENDER);
@@ -16,11 +16,18 @@ Feedback captureFeedback(const std::function<void()>& draw, int capacity) {
         feedback.overflowed = true;
         return feedback;
     }
-    // GL_3D_COLOR in RGBA mode: x, y, z, then r, g, b, a per vertex.
+    // GL_3D_COLOR in RGBA mode: x, y, z, then r, g, b, a per vertex; GL_3D_COLOR_TEXTURE adds
+    // s, t, r, q.
     auto readVertex = [&](GLint& at) {
-        Feedback::Vertex v{buffer[at],     buffer[at + 1], buffer[at + 2], buffer[at + 3],
-                           buffer[at + 4], buffer[at + 5], buffer[at + 6]};
+        Feedback::Vertex v{buffer[at],     buffer[at + 1], buffer[at + 2],
+                           buffer[at + 3], buffer[at + 4], buffer[at + 5],
+                           buffer[at + 6], 0.0f,           0.0f};
         at += 7;
+        if (withTexture) {
+            v.s = buffer[at];
+            v.t = buffer[at + 1];
+            at += 4;
+        }
         return v;
     };
     for (GLint at = 0; at < used;) {

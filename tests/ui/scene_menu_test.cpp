@@ -2,8 +2,10 @@
 #include "ui/scene_menu.h"
 #include "ui/scene_step_button.h"
 
+#include <GL/gl.h>
 #include <climits>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace tessivo {
 namespace {
@@ -118,6 +120,34 @@ TEST_F(MenuByPointer, OpenMenuShowsEveryTitleAndFramesTheCurrentScene) {
         }
     }
     EXPECT_EQ(frameLines, 4);
+}
+
+// While the menu opens and closes, its titles (drawn at full size from the start) show only
+// within its background: no white pixel of them outside it.
+TEST_F(MenuByPointer, MovingMenuShowsNoTitleOutsideItsBackground) {
+    frame();
+    hover({20, 20});
+    for (int step = 0; step < 4; ++step) {
+        frame(20);
+        const double openness = menu()->openness;
+        ASSERT_LT(openness, 1.0);
+        std::vector<unsigned char> pixels(300 * 300 * 3);
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glReadBuffer(GL_BACK);
+        glReadPixels(0, 0, 300, 300, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+        const SceneMenuLayout layout = sceneMenuLayout(4, openness, 0.0);
+        int outside = 0;
+        for (int y = 0; y < 300; ++y) {
+            for (int x = 0; x < 300; ++x) {
+                const unsigned char* p = &pixels[(y * 300 + x) * 3];
+                const bool inside = x >= 15 && x < 20 + menu()->listWidth &&
+                                    y >= 20 + layout.backgroundBottom &&
+                                    y < 20 + layout.backgroundTop;
+                outside += !inside && p[0] > 200 && p[1] > 200 && p[2] > 200;
+            }
+        }
+        EXPECT_EQ(outside, 0) << "openness " << openness;
+    }
 }
 
 TEST_F(MenuByPointer, PressOnARowSwitchesToItsScene) {

@@ -3,7 +3,9 @@
 #include "tests/support/gl_context.h"
 
 #include <GL/gl.h>
+#include <cmath>
 #include <gtest/gtest.h>
+#include <set>
 
 namespace tessivo {
 namespace {
@@ -120,6 +122,22 @@ TEST_F(KleinDrawing, HalvesDrawOneBottleAtRestThenTwoHalvesAndLeaveTheBottleWhol
             EXPECT_EQ(surface.vertices[k].z, wholeVertices[k].z);
         }
     }
+}
+
+// Textured strips drawn every other band still spread the picture over all the rows of their
+// range: each strip takes the picture's slice at its own rows.
+TEST_F(KleinDrawing, TexturedStripsFollowTheirRowsAtAnyStep) {
+    KleinBottleSurface bottle(Label);
+    const Feedback feedback = captureFeedback(
+        [&] { bottle.drawTexturedStrips(0, 10, 2, 20, 30, 0.0, 1.0, 1.0, 0.0); }, 4 << 20, true);
+    ASSERT_FALSE(feedback.overflowed);
+    std::set<int> tenths;
+    for (const auto& polygon : feedback.polygons) {
+        for (const Feedback::Vertex& v : polygon) {
+            tenths.insert(static_cast<int>(std::lround(v.t * 10)));
+        }
+    }
+    EXPECT_EQ(tenths, (std::set<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
 }
 
 TEST_F(KleinDrawing, LabelLeavesAHoleInTheGlassWhereverItIs) {

@@ -217,11 +217,37 @@ TEST(KleinMeshBottle, EndRingsAreOneCircleRunInOppositeDirections) {
         EXPECT_NEAR(bottle->vertex(99, j).x, -2.2, 1e-3);
         EXPECT_NEAR(distance(bottle->vertex(0, j), {-2.2, 0, 0}), 0.99, 1e-9);
         expectNear(bottle->normal(0, j), {1, 0, 0}, 0.01);
-        // Column j of the first ring is column 49 - j of the last.
-        expectNear(bottle->vertex(99, 49 - j), bottle->vertex(0, j), 1e-3);
     }
     // ...and not column j: the direction is reversed.
     EXPECT_GT(distance(bottle->vertex(99, 10), bottle->vertex(0, 10)), 0.5);
+}
+
+// Wherever the spine has closed, column j of the last ring is column 49 - j of the first to the
+// last bit, with the normal reversed (the gluing turns the surface over), so no pixel can fall
+// between them. While the spine is still open the ends stay apart.
+TEST(KleinMeshBottle, ClosedSpineGluesTheLastRingOntoTheFirstExactly) {
+    const std::vector<std::unique_ptr<KleinBottleSurface>> closed = [] {
+        std::vector<std::unique_ptr<KleinBottleSurface>> surfaces;
+        surfaces.push_back(builtSurface(Bottle, 0.0));
+        surfaces.push_back(builtSurface(Closing, 1.0));
+        surfaces.push_back(builtSurface(Label, 0.3));
+        surfaces.push_back(builtSurface(Halves, 0.7, 0.4));
+        return surfaces;
+    }();
+    for (const auto& surface : closed) {
+        SCOPED_TRACE(surface->stage);
+        for (int j = 0; j < columns; ++j) {
+            expectNear(surface->vertex(99, 49 - j), surface->vertex(0, j), 0.0);
+            expectNear(surface->normal(99, 49 - j), -surface->normal(0, j), 0.0);
+            // Still the ring its own frame gives, to within the old gap.
+            const MeshPoint own = ringPoint(
+                surface->frames[99],
+                ringShape(surface->stage, surface->progress, surface->cutOpening), 49 - j, columns);
+            expectNear(own.position, surface->vertex(0, j), 1e-3);
+        }
+    }
+    const auto open = builtSurface(Closing, 0.9);
+    EXPECT_GT(distance(open->vertex(99, 49), open->vertex(0, 0)), 0.01);
 }
 
 TEST(KleinMeshBottle, NeckPassesThroughTheBody) {
@@ -357,7 +383,25 @@ TEST(KleinGlueMarks, FollowTheFirstAndLastRowsAndColumns) {
     ASSERT_EQ(static_cast<int>(column.size()), rows);
     for (int i = 0; i < rows; ++i) {
         expectNear(column[i].centre, surface->vertex(i, 49), 0.0);
-        EXPECT_NEAR(dot(column[i].across, surface->frames[i].along), 0.0, 1e-12);
+    }
+}
+
+// The marks along the long edges stay round tubes, also at the bottle's ends where the spine
+// runs vertically, and their cross-section turns smoothly from one row to the next.
+TEST(KleinGlueMarks, LongEdgeMarksStayRoundWhereTheSpineRunsVertically) {
+    for (double progress : {0.4, 0.8, 1.0}) {
+        const auto surface = builtSurface(Closing, progress);
+        for (double position : {0.0, 1.0}) {
+            const std::vector<EdgeSample> column = surface->columnEdgeSamples(position);
+            for (int i = 0; i < rows; ++i) {
+                SCOPED_TRACE(::testing::Message() << progress << " " << position << " row " << i);
+                EXPECT_NEAR(length(column[i].across), 1.0, 0.03);
+                EXPECT_NEAR(dot(column[i].across, column[i].normal), 0.0, 1e-9);
+                if (i > 0) {
+                    EXPECT_LT(distance(column[i].across, column[i - 1].across), 0.3);
+                }
+            }
+        }
     }
 }
 

@@ -1,5 +1,6 @@
 #include "surfaces/klein/label_placement.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -74,19 +75,19 @@ TEST(LabelPlacement, OverTheEndOfTheSpineContinuesMirroredAtItsStart) {
     ASSERT_EQ(pieces.size(), 2u);
     const LabelPiece& start = pieces[0];
     const LabelPiece& end = pieces[1];
-    // Rows 92..99 (7 bands) carry along 0 -> 0.8 on columns 20..30 with s 0 -> 1.
+    // Rows 92..99 (7 bands) carry along 0 -> 7/9 on columns 20..30 with s 0 -> 1.
     EXPECT_EQ(end.range.rowStart, 92);
     EXPECT_EQ(end.range.rowEnd, 99);
     EXPECT_EQ(end.range.columnStart, 20);
     EXPECT_EQ(end.range.columnEnd, 30);
     EXPECT_NEAR(labelTextureCoordinate(end, 0, 0, false).t, 0.0, 1e-15);
-    EXPECT_NEAR(labelTextureCoordinate(end, 6, 0, true).t, 0.8, 1e-12);
-    // Rows 0..2 (2 bands) carry along 0.8 -> 1 on columns 19..29 with s 1 -> 0.
+    EXPECT_NEAR(labelTextureCoordinate(end, 6, 0, true).t, 7.0 / 9.0, 1e-12);
+    // Rows 0..2 (2 bands) carry along 7/9 -> 1 on columns 19..29 with s 1 -> 0.
     EXPECT_EQ(start.range.rowStart, 0);
     EXPECT_EQ(start.range.rowEnd, 2);
     EXPECT_EQ(start.range.columnStart, 19);
     EXPECT_EQ(start.range.columnEnd, 29);
-    EXPECT_NEAR(labelTextureCoordinate(start, 0, 0, false).t, 0.8, 1e-12);
+    EXPECT_NEAR(labelTextureCoordinate(start, 0, 0, false).t, 7.0 / 9.0, 1e-12);
     EXPECT_NEAR(labelTextureCoordinate(start, 1, 0, true).t, 1.0, 1e-12);
     // Where the last ring meets the first, column j meets column 49 - j: same s.
     for (int j = 20; j <= 30; ++j) {
@@ -94,6 +95,35 @@ TEST(LabelPlacement, OverTheEndOfTheSpineContinuesMirroredAtItsStart) {
         const double sStart = labelTextureCoordinate(start, 0, (49 - j) - 19, false).s;
         EXPECT_NEAR(sEnd, sStart, 1e-12) << "column " << j;
         EXPECT_NEAR(sEnd, (j - 20) / 10.0, 1e-12);
+    }
+}
+
+// While the label crosses the seam, every band of it carries the same share of the picture and
+// the bands together carry all of it, from the bottom line to the top, at every step of the
+// dial.
+TEST(LabelPlacement, CrossingTheSeamKeepsTheWholePictureAtOneScale) {
+    for (int c = 90; c < rows; ++c) {
+        for (int trip = 0; trip < 2; ++trip) {
+            const LabelPlacement p =
+                labelPlacement((c + trip * rows + 0.5) / (2.0 * rows), rows, columns);
+            ASSERT_EQ(p.startRow, c);
+            // In picture order: the part at the end of the spine, then its continuation.
+            std::vector<LabelPiece> pieces = labelPieces(p, rows);
+            std::reverse(pieces.begin(), pieces.end());
+            double t = 0.0;
+            for (const LabelPiece& piece : pieces) {
+                const int bands = piece.range.rowEnd - piece.range.rowStart;
+                ASSERT_GT(bands, 0) << "c " << c;
+                for (int band = 0; band < bands; ++band) {
+                    EXPECT_NEAR(labelTextureCoordinate(piece, band, 0, false).t, t, 1e-12)
+                        << "c " << c << " band " << band;
+                    t += 1.0 / 9.0;
+                    EXPECT_NEAR(labelTextureCoordinate(piece, band, 0, true).t, t, 1e-12)
+                        << "c " << c << " band " << band;
+                }
+            }
+            EXPECT_NEAR(t, 1.0, 1e-12) << "c " << c;
+        }
     }
 }
 

@@ -138,6 +138,28 @@ TEST_F(MoebiusDrawingGl, EveryWheelIsDrawnWithTheBand) {
     EXPECT_EQ(trianglesDrawn(strip), band);
 }
 
+// The band, drawn after the wheels, is lit the same however many wheels there are.
+TEST_F(MoebiusDrawingGl, WheelsLeaveTheBandsLightingAlone) {
+    glEnable(GL_LIGHTING);
+    glEnable(GL_LIGHT0);
+    glLightModelf(GL_LIGHT_MODEL_LOCAL_VIEWER, 1.0f);
+    strip.mode = 1;
+    auto bandColours = [&] {
+        const auto feedback = testing::captureFeedback([&] { strip.drawStrip(); });
+        std::vector<float> colours;
+        for (std::size_t k = feedback.polygons.size() - trianglesOf(strip.appearanceDrawing());
+             k < feedback.polygons.size(); ++k) {
+            for (const auto& v : feedback.polygons[k]) {
+                colours.insert(colours.end(), {v.r, v.g, v.b});
+            }
+        }
+        return colours;
+    };
+    const std::vector<float> alone = bandColours();
+    strip.addWheel();
+    EXPECT_EQ(bandColours(), alone);
+}
+
 // The wheel drawn on the band stands where wheelPoseAt puts it: its tyre is centred on the hub.
 TEST_F(MoebiusDrawingGl, WheelsAreDrawnWhereTheirPoseSays) {
     testing::FixedClock clock(0);

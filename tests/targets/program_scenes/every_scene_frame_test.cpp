@@ -40,5 +40,29 @@ TEST(EveryScene, DrawsAFrameWithoutGlErrorsAndBalancedMatrices) {
     }
 }
 
+// A scene's picture does not depend on what was drawn before it: drawn right after any other
+// scene it is the picture it gives when drawn first in a fresh process. One case per scene,
+// each in a process of its own.
+class SceneAfterAnother : public ::testing::TestWithParam<int> {};
+
+TEST_P(SceneAfterAnother, LooksAsWhenDrawnFirst) {
+    testing::ensureGlContext();
+    ensureStaticObjects();
+    const testing::FixedClock clock(1000);
+    const std::vector<Scene*> scenes = SceneRegistry::instance().registeredScenes();
+    ASSERT_EQ(scenes.size(), 16u);
+    Scene& scene = *scenes[static_cast<std::size_t>(GetParam())];
+    const RgbImage first = renderScene(scene, 320, 240);
+    for (Scene* before : scenes) {
+        if (before != &scene) {
+            renderScene(*before, 320, 240);
+            EXPECT_EQ(countDifferingPixels(renderScene(scene, 320, 240), first, 0), 0)
+                << scene.identifier << " after " << before->identifier;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryScene, SceneAfterAnother, ::testing::Range(0, 16));
+
 } // namespace
 } // namespace tessivo
