@@ -72,12 +72,17 @@ TEST(FramePacer, HoldsTheRateDespiteLateTimersAndDrawingTime) {
     EXPECT_NEAR(framesInTenSeconds(60, 1, 4, INT_MAX - 5000), 600, 1); // across the wrap
 }
 
-TEST(FramePacer, AfterAStallStartsAgainInsteadOfCatchingUp) {
+TEST(FramePacer, CatchesUpAFewLateFramesButStartsAgainAfterAStall) {
     FramePacer pacer(50); // 20 ms
     EXPECT_EQ(pacer.nextDelay(0), 20);
     EXPECT_EQ(pacer.nextDelay(20), 20);
-    EXPECT_EQ(pacer.nextDelay(500), 0);  // far behind: draw now...
-    EXPECT_EQ(pacer.nextDelay(501), 19); // ...and keep the rate from there
+    // A frame that took 50 ms: the next one is due at once, then the grid again.
+    EXPECT_EQ(pacer.nextDelay(90), 0);
+    EXPECT_EQ(pacer.nextDelay(92), 0);
+    EXPECT_EQ(pacer.nextDelay(95), 5);
+    // Far behind: draw now, and keep the rate from there.
+    EXPECT_EQ(pacer.nextDelay(600), 0);
+    EXPECT_EQ(pacer.nextDelay(601), 19);
 }
 
 } // namespace
