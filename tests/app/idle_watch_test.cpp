@@ -11,17 +11,18 @@ namespace {
 TEST(IdleWatch, AttractsFromTheStartAndAfterEachResetUntilInput) {
     IdleWatch watch(4000, 0);
     EXPECT_TRUE(watch.attracting());
-    watch.noteInput(100);
+    EXPECT_FALSE(watch.takeResetDue(5000)); // nobody came: all still stands as at the start
+    watch.noteInput(5100);
     EXPECT_FALSE(watch.attracting());
-    EXPECT_FALSE(watch.takeResetDue(4099));
-    EXPECT_TRUE(watch.takeResetDue(4100));
+    EXPECT_FALSE(watch.takeResetDue(9099));
+    EXPECT_TRUE(watch.takeResetDue(9100));
     EXPECT_TRUE(watch.attracting());
     // Once per stretch without input, however long it lasts.
-    EXPECT_FALSE(watch.takeResetDue(9000));
-    EXPECT_FALSE(watch.takeResetDue(20000));
-    watch.noteMotion(20000);
+    EXPECT_FALSE(watch.takeResetDue(14000));
+    EXPECT_FALSE(watch.takeResetDue(25000));
+    watch.noteMotion(25000);
     EXPECT_FALSE(watch.attracting());
-    EXPECT_TRUE(watch.takeResetDue(24000));
+    EXPECT_TRUE(watch.takeResetDue(29000));
 }
 
 TEST(IdleWatch, ZeroNeverResetsAndAttractsOnlyUntilTheFirstInput) {
