@@ -120,23 +120,6 @@ TEST_F(ExhibitControls, AtScaleTwoTheOverlayIsTwiceAsLargeAndAnswersInUnits) {
     EXPECT_NEAR(std::fabs(turn.orientation[2]), 1.0, 1e-5);
 }
 
-TEST_F(ExhibitControls, AtScaleTwoControlsDrawAtTwiceTheirPixels) {
-    auto boundsOfOverlay = [&] {
-        return testing::boundsOf(
-            testing::captureFeedback([&] { drawOverlay(current()); }).polygons);
-    };
-    const testing::Bounds atOne = boundsOfOverlay();
-    overlaySettings().scale = 2.0;
-    reshapeCallback(1600, 1200);
-    const testing::Bounds atTwo = boundsOfOverlay();
-    for (auto [one, two] : {std::pair{atOne.minX, atTwo.minX},
-                            {atOne.maxX, atTwo.maxX},
-                            {atOne.minY, atTwo.minY},
-                            {atOne.maxY, atTwo.maxY}}) {
-        EXPECT_NEAR(two, 2 * one, 1e-3);
-    }
-}
-
 TEST_F(ExhibitControls, AHiddenPickerTakesNoPointerWhenSoSet) {
     overlaySettings().hiddenControlsTakePointer = false;
     press({80, 520});
