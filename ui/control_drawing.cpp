@@ -2,8 +2,9 @@
 // (lighting and depth test off). Shapes, sizes and colours come from the controls themselves;
 // what is here only emits them.
 
-#include "scene/clock.h"
 #include "math/stroke_text.h"
+#include "scene/clock.h"
+#include "scene/overlay_settings.h"
 #include "scene/scene.h"
 #include "scene/scene_registry.h"
 #include "ui/choice_row.h"
@@ -181,7 +182,7 @@ void SceneMenu::draw() {
     std::vector<std::string> titles;
     double widest = 0.0;
     for (int i = 0; i < registry.count(); ++i) {
-        titles.push_back(registry.sceneAt(i)->title());
+        titles.push_back(registry.sceneAt(i)->menuTitle());
         widest = std::max(widest, strokeTextWidth(GLUT_STROKE_ROMAN, titles.back()));
     }
     const SceneMenuLayout layout = sceneMenuLayout(registry.count(), openness, widest);
@@ -198,14 +199,17 @@ void SceneMenu::draw() {
     hovered = layout.rowAt(py);
     // The titles keep their size while the rows grow, so a menu on its way open or closed
     // would spill them over one another and above its background: nothing of the rows is
-    // drawn outside the background (the overlay's units are the window's pixels).
+    // drawn outside the background. The scissor box is in window pixels, the overlay in units
+    // of overlaySettings().scale pixels.
     glPushAttrib(GL_SCISSOR_BIT);
     glEnable(GL_SCISSOR_TEST);
-    const long left = std::lround(position.x - 5.0);
-    const long bottom = std::lround(position.y + layout.backgroundBottom);
-    glScissor(static_cast<GLint>(left), static_cast<GLint>(bottom),
-              static_cast<GLsizei>(std::lround(position.x + listWidth) - left),
-              static_cast<GLsizei>(std::lround(position.y + layout.backgroundTop) - bottom));
+    const double scale = overlaySettings().scale;
+    const long left = std::lround((position.x - 5.0) * scale);
+    const long bottom = std::lround((position.y + layout.backgroundBottom) * scale);
+    glScissor(
+        static_cast<GLint>(left), static_cast<GLint>(bottom),
+        static_cast<GLsizei>(std::lround((position.x + listWidth) * scale) - left),
+        static_cast<GLsizei>(std::lround((position.y + layout.backgroundTop) * scale) - bottom));
     for (size_t i = 0; i < layout.rows.size(); ++i) {
         const int bottom = layout.rows[i].bottom, top = layout.rows[i].top;
         if (static_cast<int>(i) == hovered) {

@@ -22,6 +22,12 @@ PointerHandler* Dial::target(const Vec2& p) {
     return contains(p) ? this : nullptr;
 }
 
+void Dial::reset() {
+    angle = startAngle;
+    spin = 0.0;
+    dragging = hover = false;
+}
+
 void Dial::onPress(const Vec2& p) {
     lastPoint = p;
     spin = 0.0;

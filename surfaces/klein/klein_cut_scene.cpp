@@ -14,6 +14,10 @@ std::string KleinCutScene::title() const {
     return "Bottiglia di Klein tagliata in due";
 }
 
+std::string KleinCutScene::englishTitle() const {
+    return "The Klein bottle cut in two";
+}
+
 void KleinCutScene::showConstruction() {
     surface.stage = Halves;
     surface.progress = slider->value;

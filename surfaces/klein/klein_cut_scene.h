@@ -13,6 +13,7 @@ public:
     explicit KleinCutScene(RotationController& rotation);
 
     std::string title() const override;
+    std::string englishTitle() const override;
 
     Slider* slider;
 

@@ -15,6 +15,10 @@ std::string KleinDrawModeScene::title() const {
     return "La bottiglia di Klein";
 }
 
+std::string KleinDrawModeScene::englishTitle() const {
+    return "The Klein bottle";
+}
+
 void KleinDrawModeScene::showConstruction() {
     // The bottle stage rebuilds its geometry inside draw.
     surface.drawMode = choice->selected;

@@ -13,6 +13,7 @@ public:
     explicit KleinDrawModeScene(RotationController& rotation);
 
     std::string title() const override;
+    std::string englishTitle() const override;
 
     DrawModeChoice* choice;
 

@@ -12,10 +12,15 @@ KleinFromRectangleScene::KleinFromRectangleScene(RotationController& rotation)
     slider->anchor = BottomLeft;
     slider->offset = {200, 20};
     rotation.rotateAbout({0, 0, 1}, 90.0);
+    rotation.keepAttitudeAsStart();
 }
 
 std::string KleinFromRectangleScene::title() const {
     return "Dal rettangolo alla bottiglia di Klein";
+}
+
+std::string KleinFromRectangleScene::englishTitle() const {
+    return "From the rectangle to the Klein bottle";
 }
 
 void KleinFromRectangleScene::showConstruction() {

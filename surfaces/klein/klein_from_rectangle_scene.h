@@ -16,6 +16,7 @@ public:
     explicit KleinFromRectangleScene(RotationController& rotation);
 
     std::string title() const override;
+    std::string englishTitle() const override;
 
     Slider* slider;
 

@@ -15,6 +15,10 @@ std::string KleinLabelScene::title() const {
     return "Etichetta sulla bottiglia";
 }
 
+std::string KleinLabelScene::englishTitle() const {
+    return "A label on the bottle";
+}
+
 void KleinLabelScene::showConstruction() {
     surface.progress = labelProgress(dial->angle);
     surface.buildSpine();

@@ -14,6 +14,7 @@ public:
     explicit KleinLabelScene(RotationController& rotation);
 
     std::string title() const override;
+    std::string englishTitle() const override;
 
     Dial* dial;
 
