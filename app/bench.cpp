@@ -1,6 +1,7 @@
 #include "app/bench.h"
 
 #include "app/frame_statistics.h"
+#include "app/heap_trim.h"
 #include "app/round_statistics.h"
 #include "app/shell.h"
 #include "app/static_objects.h"
@@ -149,6 +150,7 @@ void printTable(const BenchOptions& options, const std::vector<Scene*>& scenes,
 } // namespace
 
 int runBench(int argc, char** argv) {
+    keepHeapHeadroom(); // frames are timed with the allocator the program has
     ensureStaticObjects();
     glutInit(&argc, argv);
     BenchOptions options;

@@ -1,8 +1,9 @@
 #include "app/program.h"
 
-#include "scene/clock.h"
+#include "app/heap_trim.h"
 #include "app/shell.h"
 #include "app/static_objects.h"
+#include "scene/clock.h"
 #include "scene/scene.h"
 #include "scene/scene_registry.h"
 
@@ -31,6 +32,7 @@ void startFirstScene() {
 }
 
 int runProgram(int argc, char** argv, ShowListBuilder buildShowList) {
+    keepHeapHeadroom();
     ensureStaticObjects();
     glutInit(&argc, argv);
     startToolkitClock();
