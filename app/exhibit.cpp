@@ -1,5 +1,7 @@
 #include "app/exhibit.h"
 
+#include "app/heap_trim.h"
+
 #include "app/exhibit_options.h"
 #include "app/frame_pacer.h"
 #include "app/idle_watch.h"
@@ -198,6 +200,7 @@ int runExhibit(int argc, char** argv) {
         return 0;
     }
     applySettings(options);
+    keepHeapHeadroom();
     const bool geometryGiven = hasArgument(argc, argv, "-geometry");
     glutInit(&argc, argv);
     startToolkitClock();

@@ -8,6 +8,12 @@
 
 namespace tessivo {
 
+void keepHeapHeadroom() {
+#ifdef __GLIBC__
+    mallopt(M_TOP_PAD, static_cast<int>(heapHeadroomBytes));
+#endif
+}
+
 void returnFreeHeapPages() {
 #ifdef __GLIBC__
     malloc_trim(0);

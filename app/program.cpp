@@ -1,5 +1,6 @@
 #include "app/program.h"
 
+#include "app/heap_trim.h"
 #include "app/shell.h"
 #include "app/static_objects.h"
 #include "scene/clock.h"
@@ -42,6 +43,7 @@ void registerShellCallbacks() {
 }
 
 int runProgram(int argc, char** argv, ShowListBuilder buildShowList) {
+    keepHeapHeadroom();
     ensureStaticObjects();
     glutInit(&argc, argv);
     startToolkitClock();

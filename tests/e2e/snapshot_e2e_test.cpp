@@ -206,14 +206,16 @@ TEST_F(Snapshot, RefusesBadControlsAndUnwritableFilesWithNoFileLeft) {
     EXPECT_TRUE(fs::exists(out("a.png")));
 }
 
-// The frame-time bench measures every registered scene and names the slowest.
+// The frame-time bench measures every registered scene, in the rounds asked for, and names the
+// slowest.
 TEST_F(Snapshot, BenchMeasuresEveryScene) {
     ASSERT_EQ(run({"--list"}), 0);
     const auto scenes = listedScenes(program->standardOutput());
-    Program bench(server, TESSIVO_BENCH, {"--frames", "3"});
+    Program bench(server, TESSIVO_BENCH, {"--frames", "3", "--rounds", "2"});
     const auto code = bench.waitForExit(120000);
     ASSERT_TRUE(code && *code == 0) << bench.standardError();
     const std::string table = bench.standardOutput();
+    EXPECT_EQ(table.rfind("2 rounds of 3 frames per scene", 0), 0u) << table;
     for (const auto& [identifier, caption] : scenes) {
         EXPECT_NE(table.find("\n" + identifier + " "), std::string::npos) << identifier;
     }

@@ -1,7 +1,10 @@
 // Times the geometry that each scene recomputes on every frame, without GL: what the frame
-// time would be with an infinitely fast renderer. Benchmarks are named after the scenes.
+// time would be with an infinitely fast renderer. Benchmarks are named after the scenes, and
+// each uses the values its scene's controls start with, which are what tessivo-bench draws:
+// sliders at 0, dials at rest, the first choices.
 
 #include "surfaces/crosscap/cross_cap_surface.h"
+#include "surfaces/crosscap/embedded_band_scene.h"
 #include "surfaces/crosscap/embedded_band_surface.h"
 #include "surfaces/klein/klein_bottle_surface.h"
 #include "surfaces/klein/klein_scene_settings.h"
@@ -25,7 +28,7 @@ void rebuild(KleinBottleSurface& surface) {
 
 void KleinBottle1(benchmark::State& state) {
     KleinBottleSurface surface(Rolling);
-    const StageSetting setting = rectangleSetting(0.75);
+    const StageSetting setting = rectangleSetting(0.0);
     surface.stage = setting.stage;
     surface.progress = setting.progress;
     for (auto _ : state) {
@@ -47,7 +50,7 @@ void KleinBottle3(benchmark::State& state) {
 
 void KleinBottle4(benchmark::State& state) {
     KleinBottleSurface surface(Label);
-    surface.progress = labelProgress(1.0);
+    surface.progress = labelProgress(0.0);
     for (auto _ : state) {
         rebuild(surface);
         const LabelPlacement placement =
@@ -58,17 +61,13 @@ void KleinBottle4(benchmark::State& state) {
     }
 }
 
-// The cut scene builds the bottle, then each half (the second by mirroring the first), then
-// the whole bottle again.
+// The cut scene with its slider at 0 builds the bottle, draws it whole (building the mesh
+// again, uncut), and builds it once more to restore it.
 void KleinBottle5(benchmark::State& state) {
     KleinBottleSurface surface(Halves);
-    surface.progress = 0.25;
     for (auto _ : state) {
         rebuild(surface);
-        surface.cutOpening = 0.00001;
         surface.buildMesh();
-        surface.mirrorMesh();
-        surface.cutOpening = 0.0;
         surface.buildMesh();
         benchmark::DoNotOptimize(surface.vertex(50, 25));
     }
@@ -84,6 +83,9 @@ StripDrawing stripFrame(StripModel& strip) {
     case 3:
         return strip.cutInTwoDrawing();
     case 4:
+        // The sliding band is closed and its pieces joined whatever the control.
+        strip.bend = 1.0;
+        strip.cutSpread = 0.0;
         return strip.slidingDrawing();
     case 5:
         return strip.cutInThreeDrawing();
@@ -104,29 +106,29 @@ void stripScene(benchmark::State& state, int mode, double param) {
 }
 
 void Moebius(benchmark::State& state) {
-    stripScene(state, 0, 0.7);
+    stripScene(state, 0, 0.0);
 }
 void Moebius3(benchmark::State& state) {
-    stripScene(state, 3, 0.5);
+    stripScene(state, 3, 0.0);
 }
+// The phase dial starts half a turn round, a quarter of the sliding's period.
 void Moebius4(benchmark::State& state) {
-    stripScene(state, 4, 0.3);
+    stripScene(state, 4, 0.25);
 }
 void Moebius5(benchmark::State& state) {
-    stripScene(state, 5, 0.5);
+    stripScene(state, 5, 0.0);
 }
 void Moebius6(benchmark::State& state) {
     stripScene(state, 6, 0.0);
 }
 
-// The wheel scene's band is cached in a display list; per frame only the wheels move.
+// The wheel scene's band is cached in a display list; per frame only its one starting wheel
+// moves.
 void Moebius2(benchmark::State& state) {
     StripModel strip;
     strip.mode = 1;
     strip.applyMode();
-    for (int i = 0; i < 5; ++i) {
-        strip.addWheel();
-    }
+    strip.addWheel();
     int now = 0;
     for (auto _ : state) {
         now += 16;
@@ -136,31 +138,32 @@ void Moebius2(benchmark::State& state) {
     }
 }
 
+// The thin band (morph 0), solid, with its plain boundary tube and no section.
 void ProjectivePlane1(benchmark::State& state) {
-    const double morph = 0.7;
+    const double morph = 0.0;
     for (auto _ : state) {
         benchmark::DoNotOptimize(crossCapBoundaryTube(morph));
         benchmark::DoNotOptimize(crossCapSurface(morph, false));
-        benchmark::DoNotOptimize(crossCapSectionTube(morph, 1.0));
     }
 }
 
+// The narrow band around the core circle that the slider at 0 gives, solid.
 void ProjectivePlane2(benchmark::State& state) {
-    const double x = 1.0;
+    const double reach = embeddedBandReach(0.0);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(bandEdgeTube(x));
-        benchmark::DoNotOptimize(bandSurface(0.0, x, false));
+        benchmark::DoNotOptimize(bandEdgeTube(reach));
+        benchmark::DoNotOptimize(bandSurface(0.0, reach, false));
     }
 }
 
+// The whole band, nothing cut, the edge tube full length, the dial at rest: no end caps.
 void ring(benchmark::State& state) {
-    const double cut = 0.25, phi = 0.5, trim = 0.25;
+    const double cut = 0.0, phi = 0.0, trim = 0.0;
     for (auto _ : state) {
         for (int part : {6, 4, 3, 1, 2, 0}) {
             benchmark::DoNotOptimize(stripPartVertices(part, phi, cut));
         }
         benchmark::DoNotOptimize(edgeTubeSegments(phi, trim));
-        benchmark::DoNotOptimize(stripCapPolygons(phi, cut));
     }
 }
 
@@ -168,7 +171,7 @@ void dualPair(benchmark::State& state, HalfEdgeMesh solid, ColourTable faces,
               ColourTable vertices) {
     scaleToRadius(solid, dualSphereRadius);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(dualPairTriangles(solid, faces, vertices, 0.5));
+        benchmark::DoNotOptimize(dualPairTriangles(solid, faces, vertices, 0.0));
     }
 }
 
