@@ -6,6 +6,7 @@
 #include "surfaces/crosscap/cross_cap_scene.h"
 #include "surfaces/crosscap/embedded_band_scene.h"
 #include "surfaces/crosscap/surface_mode_choice.h"
+#include "tests/support/process_state_test.h"
 #include "tests/surfaces/crosscap/scene_frame.h"
 #include "ui/dial.h"
 #include "ui/slider.h"
@@ -36,7 +37,9 @@ EmbeddedBandScene& registeredEmbeddedBand() {
     return *scene;
 }
 
-TEST(CrossCapScenes, AreRegisteredInOrderAndStayOutOfTheShowList) {
+using CrossCapScenes = testing::ProcessStateTest;
+
+TEST_F(CrossCapScenes, AreRegisteredInOrderAndStayOutOfTheShowList) {
     CrossCapScene& crossCap = registeredCrossCap();
     EmbeddedBandScene& band = registeredEmbeddedBand();
     EXPECT_EQ(crossCap.title(), "Cappuccio incrociato");
@@ -56,7 +59,7 @@ TEST(CrossCapScenes, AreRegisteredInOrderAndStayOutOfTheShowList) {
     }
 }
 
-TEST(CrossCapScenes, ControlsSitAtTheBottomLeftInTheirOrder) {
+TEST_F(CrossCapScenes, ControlsSitAtTheBottomLeftInTheirOrder) {
     CrossCapScene& crossCap = registeredCrossCap();
     WidgetPanel& panel = *crossCap.panel;
     ASSERT_EQ(panel.sceneControlCount(), 4);
@@ -137,7 +140,7 @@ void expectOrientation(const RotationController& rotation, const Matrix3& expect
     EXPECT_EQ(rotation.orientation[15], 1.0f);
 }
 
-TEST(CrossCapScenes, EachTurnsItsObjectWithItsOwnController) {
+TEST_F(CrossCapScenes, EachTurnsItsObjectWithItsOwnController) {
     CrossCapScene& crossCap = registeredCrossCap();
     EmbeddedBandScene& band = registeredEmbeddedBand();
     // Yaw first, then pitch, both about the screen's axes: Rx(pitch) Ry(yaw).

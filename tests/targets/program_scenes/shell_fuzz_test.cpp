@@ -5,6 +5,7 @@
 #include "scene/scene.h"
 #include "scene/scene_registry.h"
 #include "tests/support/gl_context.h"
+#include "tests/support/process_state_test.h"
 #include "ui/choice_row.h"
 #include "ui/dial.h"
 #include "ui/slider.h"
@@ -23,7 +24,7 @@ namespace {
 // Random sequences of the toolkit's events, fed to the shell's callbacks with every scene of
 // the program in the show list, from a fixed seed. After every event the pointer rules and the
 // controls' ranges must hold; the clock starts just below its wrap and runs across it.
-class ShellFuzz : public ::testing::Test {
+class ShellFuzz : public testing::ProcessStateTest {
 protected:
     void SetUp() override {
         testing::ensureGlContext();
