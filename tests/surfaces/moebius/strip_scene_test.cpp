@@ -69,21 +69,6 @@ double largestVertexDifference(const StripDrawing& a, const StripDrawing& b) {
     return largest;
 }
 
-TEST_F(StripScenes, IdentifiersCaptionsAndModes) {
-    const char* captions[] = {
-        "Dal quadrato al nastro di Moebius", "Rotelline sul nastro",   "Nastro tagliato in due",
-        "Nastro che scorre su se stesso",    "Nastro tagliato in tre", "Mappa sul nastro"};
-    const int modes[] = {0, 1, 3, 4, 5, 6};
-    for (int i = 0; i < 6; ++i) {
-        StripScene& scene = builtScene(allKinds[i]);
-        EXPECT_EQ(scene.identifier, i == 0 ? "Moebius" : "Moebius" + std::to_string(i + 1));
-        EXPECT_EQ(SceneRegistry::instance().find(scene.identifier), &scene);
-        EXPECT_EQ(scene.title(), captions[i]);
-        EXPECT_EQ(scene.strip.mode, modes[i]);
-        EXPECT_EQ(scene.rotation(), &sceneRotation());
-    }
-}
-
 // Every control sits on the line 20 pixels above the bottom edge, at the x the scene gives it,
 // in the order the snapshot tool and the user count them.
 TEST_F(StripScenes, ControlsInTheirPlacesAndOrder) {
