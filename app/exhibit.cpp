@@ -1,9 +1,8 @@
 #include "app/exhibit.h"
 
-#include "app/heap_trim.h"
-
 #include "app/exhibit_options.h"
 #include "app/frame_pacer.h"
+#include "app/heap_trim.h"
 #include "app/idle_watch.h"
 #include "app/program.h"
 #include "app/shell.h"

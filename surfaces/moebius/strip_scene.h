@@ -21,7 +21,7 @@ enum class StripSceneKind {
     SquareToBand, // "Moebius": a slider bends the unit square into the band, a dial twists it
     Wheels,       // "Moebius2": wheels rolling along the band, added and removed with buttons
     CutInTwo,     // "Moebius3": the band cut along its middle line, the halves drifting apart
-    Sliding,      // "Moebius4": two half-width bands sliding across each other
+    Sliding,      // "Moebius4": two full-width bands sliding across each other
     CutInThree,   // "Moebius5": the band cut in three, the outer pieces drifting apart
     Map,          // "Moebius6": six regions that a click colours
 };

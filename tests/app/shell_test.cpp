@@ -1,5 +1,5 @@
-#include "scene/clock.h"
 #include "app/shell.h"
+#include "scene/clock.h"
 #include "scene/scene_registry.h"
 #include "tests/support/gl_context.h"
 #include "tests/support/resident_memory.h"
@@ -267,8 +267,7 @@ TEST_F(ShellKeys, STogglesTheColourPickerOfTheCurrentSceneOnly) {
     EXPECT_TRUE(second.panel->colourPicker->hidden);
 }
 
-// No GL context here: the death test forks, and a forked child should not inherit the
-// renderer's threads.
+// No GL context here: each death test's child runs the binary afresh with this test alone.
 TEST(ShellQuitKeys, EscapeAndF1ToF3EndTheProcessNormally) {
     EXPECT_EXIT(keyboardCallback(27, 0, 0), ::testing::ExitedWithCode(0), "");
     EXPECT_EXIT(specialCallback(GLUT_KEY_F1, 0, 0), ::testing::ExitedWithCode(0), "");
@@ -276,8 +275,9 @@ TEST(ShellQuitKeys, EscapeAndF1ToF3EndTheProcessNormally) {
     EXPECT_EXIT(specialCallback(GLUT_KEY_F3, 0, 0), ::testing::ExitedWithCode(0), "");
 }
 
-TEST(ShellWithoutScenes, CallbacksDoNothingWithAnEmptyShowList) {
-    testing::ensureGlContext();
+using ShellWithoutScenes = testing::GlTest;
+
+TEST_F(ShellWithoutScenes, CallbacksDoNothingWithAnEmptyShowList) {
     ASSERT_EQ(SceneRegistry::instance().current(), nullptr);
     reshapeCallback(640, 480);
     passiveMotionCallback(10, 10);
@@ -291,8 +291,7 @@ TEST(ShellWithoutScenes, CallbacksDoNothingWithAnEmptyShowList) {
     EXPECT_EQ(shellState().windowWidth, 640);
 }
 
-TEST(ShellWithoutScenes, ReshapeToNoAreaThenBackDrawsNormally) {
-    testing::ensureGlContext();
+TEST_F(ShellWithoutScenes, ReshapeToNoAreaThenBackDrawsNormally) {
     std::vector<std::string> log;
     TestScene scene("resized");
     SceneRegistry::instance().appendToShowList("resized");

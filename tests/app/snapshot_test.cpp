@@ -69,8 +69,9 @@ TEST_F(SceneWithControls, RefusesWhatTheControlCannotHold) {
     EXPECT_EQ(row->selected, 0);
 }
 
-TEST(RenderScene, ReadsTheFrameTopRowFirst) {
-    testing::ensureGlContext();
+using RenderScene = testing::GlTest;
+
+TEST_F(RenderScene, ReadsTheFrameTopRowFirst) {
     TestScene scene("render");
     backgroundColour = {0, 0, 255};
     // A red band over the lower quarter of the view, drawn in window coordinates.

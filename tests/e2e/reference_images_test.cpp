@@ -25,6 +25,14 @@ struct ReferenceCase {
     std::vector<std::string> arguments; // scene, then snapshot options
 };
 
+// How a failing case names its parameter: the case as cases.txt writes it.
+void PrintTo(const ReferenceCase& c, std::ostream* out) {
+    *out << c.name;
+    for (const std::string& argument : c.arguments) {
+        *out << ' ' << argument;
+    }
+}
+
 const fs::path referenceFolder = fs::path(TESSIVO_SOURCE_DIR) / "tests" / "reference";
 
 std::vector<ReferenceCase> readCases() {
@@ -86,7 +94,7 @@ std::string caseName(const ::testing::TestParamInfo<ReferenceCase>& info) {
     return name;
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ReferenceImage, ::testing::ValuesIn(readCases()), caseName);
+INSTANTIATE_TEST_SUITE_P(, ReferenceImage, ::testing::ValuesIn(readCases()), caseName);
 GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(ReferenceImage);
 
 } // namespace

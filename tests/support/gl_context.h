@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/support/saved_process_state.h"
+
 #include <gtest/gtest.h>
 
 namespace tessivo::testing {
@@ -11,10 +13,12 @@ namespace tessivo::testing {
 void ensureGlContext();
 
 // Base fixture of every test that needs GL. Resets the matrix stacks and the viewport to the
-// window's 800 x 600.
+// window's 800 x 600, and puts back the process-wide state when the test ends.
 class GlTest : public ::testing::Test {
 protected:
     void SetUp() override;
+
+    SavedProcessState saved;
 };
 
 // Fixes the program's clock for the lifetime of the object.

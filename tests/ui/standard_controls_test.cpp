@@ -12,7 +12,13 @@ namespace {
 
 using testing::ControlsTest;
 
-TEST(StandardControls, EveryPanelStartsWithTheFiveInOrder) {
+// The pickers edit the process-wide background colour, which the fixture puts back.
+class StandardControls : public ::testing::Test {
+protected:
+    testing::SavedProcessState saved;
+};
+
+TEST_F(StandardControls, EveryPanelStartsWithTheFiveInOrder) {
     WidgetPanel panel;
     ASSERT_EQ(panel.widgets.size(), 5u);
     auto* previous = dynamic_cast<SceneStepButton*>(panel.widgets[0].get());
@@ -43,7 +49,7 @@ TEST(StandardControls, EveryPanelStartsWithTheFiveInOrder) {
     }
 }
 
-TEST(StandardControls, AllPickersEditTheOneBackgroundColour) {
+TEST_F(StandardControls, AllPickersEditTheOneBackgroundColour) {
     WidgetPanel first, second;
     first.layout(800, 600);
     second.layout(800, 600);

@@ -8,43 +8,16 @@
 #include "surfaces/moebius/strip_scene.h"
 #include "tests/support/gl_capture.h"
 #include "tests/support/gl_context.h"
+#include "tests/surfaces/moebius/strip_scene_set.h"
 #include "ui/slider.h"
 
 #include <GL/glu.h>
 #include <GL/glut.h>
 #include <array>
 #include <gtest/gtest.h>
-#include <map>
-#include <memory>
 
 namespace tessivo {
 namespace {
-
-// The strip scenes of this test process, built on first use like the program's (which this
-// binary does not link), sharing one rotation that starts as the program's does.
-RotationController sharedRotation(0.0, 20.0);
-
-StripScene& builtScene(StripSceneKind kind) {
-    // The registry first, so that it outlives the scenes, which leave it when destroyed.
-    SceneRegistry::instance();
-    static std::map<StripSceneKind, std::unique_ptr<StripScene>> scenes;
-    std::unique_ptr<StripScene>& scene = scenes[kind];
-    if (!scene) {
-        scene = std::make_unique<StripScene>(kind, sharedRotation);
-    }
-    return *scene;
-}
-
-// The scene alone in the show list, in the 800 x 600 window, as the shell prepares it.
-StripScene& showOnly(StripSceneKind kind) {
-    StripScene& scene = builtScene(kind);
-    SceneRegistry& registry = SceneRegistry::instance();
-    registry.clearShowList();
-    registry.appendToShowList(scene.identifier);
-    reshapeCallback(800, 600);
-    scene.initGL();
-    return scene;
-}
 
 std::array<double, 16> modelview() {
     std::array<double, 16> m;
@@ -52,7 +25,23 @@ std::array<double, 16> modelview() {
     return m;
 }
 
-class StripSceneFrames : public testing::GlTest {};
+// The six scenes in the window, fresh for every test.
+class StripSceneFrames : public testing::GlTest {
+protected:
+    // The scene alone in the show list, in the 800 x 600 window, as the shell prepares it.
+    StripScene& showOnly(StripSceneKind kind) {
+        StripScene& scene = scenes.scene(kind);
+        SceneRegistry& registry = SceneRegistry::instance();
+        registry.clearShowList();
+        registry.appendToShowList(scene.identifier);
+        reshapeCallback(800, 600);
+        scene.initGL();
+        return scene;
+    }
+
+    testing::StripSceneSet scenes;
+    RotationController& sharedRotation = scenes.rotation;
+};
 
 TEST_F(StripSceneFrames, EveryFrameReadsTheControlsAndRestoresTheMatrix) {
     testing::FixedClock clock(0);
@@ -111,10 +100,10 @@ TEST_F(StripSceneFrames, WheelSceneRedrawsItsBandWhenTheAppearanceChanges) {
 // The map scene in the window. Points of the band are found on screen by projecting them
 // with the transformation that the scene's frame applies: 10 units ahead, the shared
 // rotation, and the band stood upright.
-class MapSceneGl : public testing::GlTest {
+class MapSceneGl : public StripSceneFrames {
 protected:
     void SetUp() override {
-        GlTest::SetUp();
+        StripSceneFrames::SetUp();
         scene = &showOnly(StripSceneKind::Map);
     }
 

@@ -10,14 +10,14 @@
 #include "surfaces/moebius/strip_scene.h"
 #include "surfaces/moebius/wheel_button.h"
 #include "tests/support/gl_context.h"
+#include "tests/support/saved_process_state.h"
+#include "tests/surfaces/moebius/strip_scene_set.h"
 #include "ui/dial.h"
 #include "ui/slider.h"
 
 #include <GL/glut.h>
 #include <cmath>
 #include <gtest/gtest.h>
-#include <map>
-#include <memory>
 #include <random>
 
 namespace tessivo {
@@ -29,23 +29,15 @@ const StripSceneKind allKinds[] = {StripSceneKind::SquareToBand, StripSceneKind:
                                    StripSceneKind::CutInTwo,     StripSceneKind::Sliding,
                                    StripSceneKind::CutInThree,   StripSceneKind::Map};
 
-// The strip scenes of this test process, built on first use like the program's (which this
-// binary does not link), sharing one rotation that starts as the program's does.
-RotationController& sceneRotation() {
-    static RotationController rotation(0.0, 20.0);
-    return rotation;
-}
+// The six scenes, fresh for every test, with the process-wide state put back afterwards.
+class StripScenes : public ::testing::Test {
+protected:
+    StripScene& builtScene(StripSceneKind kind) { return scenes.scene(kind); }
+    RotationController& sceneRotation() { return scenes.rotation; }
 
-StripScene& builtScene(StripSceneKind kind) {
-    // The registry first, so that it outlives the scenes, which leave it when destroyed.
-    SceneRegistry::instance();
-    static std::map<StripSceneKind, std::unique_ptr<StripScene>> scenes;
-    std::unique_ptr<StripScene>& scene = scenes[kind];
-    if (!scene) {
-        scene = std::make_unique<StripScene>(kind, sceneRotation());
-    }
-    return *scene;
-}
+    testing::SavedProcessState saved;
+    testing::StripSceneSet scenes;
+};
 
 void expectNear(const Vec3& actual, const Vec3& expected, double tolerance) {
     EXPECT_NEAR(actual.x, expected.x, tolerance);
@@ -77,24 +69,9 @@ double largestVertexDifference(const StripDrawing& a, const StripDrawing& b) {
     return largest;
 }
 
-TEST(StripScenes, IdentifiersCaptionsAndModes) {
-    const char* captions[] = {
-        "Dal quadrato al nastro di Moebius", "Rotelline sul nastro",   "Nastro tagliato in due",
-        "Nastro che scorre su se stesso",    "Nastro tagliato in tre", "Mappa sul nastro"};
-    const int modes[] = {0, 1, 3, 4, 5, 6};
-    for (int i = 0; i < 6; ++i) {
-        StripScene& scene = builtScene(allKinds[i]);
-        EXPECT_EQ(scene.identifier, i == 0 ? "Moebius" : "Moebius" + std::to_string(i + 1));
-        EXPECT_EQ(SceneRegistry::instance().find(scene.identifier), &scene);
-        EXPECT_EQ(scene.title(), captions[i]);
-        EXPECT_EQ(scene.strip.mode, modes[i]);
-        EXPECT_EQ(scene.rotation(), &sceneRotation());
-    }
-}
-
 // Every control sits on the line 20 pixels above the bottom edge, at the x the scene gives it,
 // in the order the snapshot tool and the user count them.
-TEST(StripScenes, ControlsInTheirPlacesAndOrder) {
+TEST_F(StripScenes, ControlsInTheirPlacesAndOrder) {
     const struct {
         StripSceneKind kind;
         std::vector<double> xs;
@@ -137,7 +114,7 @@ void expectTwistFromDial(double twist, double angle) {
     }
 }
 
-TEST(StripScenes, SliderAndDialShapeTheBandEveryFrame) {
+TEST_F(StripScenes, SliderAndDialShapeTheBandEveryFrame) {
     std::mt19937 random(44);
     std::uniform_real_distribution<double> unit(0.0, 1.0);
     std::uniform_real_distribution<double> angle(-6.0 * pi, 6.0 * pi);
@@ -172,7 +149,7 @@ TEST(StripScenes, SliderAndDialShapeTheBandEveryFrame) {
     }
 }
 
-TEST(StripScenes, CutInThreeShowsTheChosenMiddlePiece) {
+TEST_F(StripScenes, CutInThreeShowsTheChosenMiddlePiece) {
     StripScene& scene = builtScene(StripSceneKind::CutInThree);
     EXPECT_EQ(scene.strip.param, 0.0);
     scene.panel->layout(800, 600);
@@ -183,7 +160,7 @@ TEST(StripScenes, CutInThreeShowsTheChosenMiddlePiece) {
     }
 }
 
-TEST(StripScenes, WheelSceneRebuildsItsBandOnlyWhenTheAppearanceChanges) {
+TEST_F(StripScenes, WheelSceneRebuildsItsBandOnlyWhenTheAppearanceChanges) {
     StripScene& scene = builtScene(StripSceneKind::Wheels);
     EXPECT_EQ(scene.strip.twist, pi);
     EXPECT_EQ(scene.strip.bend, 1.0);
@@ -203,7 +180,7 @@ TEST(StripScenes, WheelSceneRebuildsItsBandOnlyWhenTheAppearanceChanges) {
 
 // The phase dial's angle / 4 pi less its integer part toward zero: negative angles give
 // negative phases. Either way one turn of the dial is one period of the sliding motion.
-TEST(StripScenes, PhaseDialSlidesTheHalvesOnePeriodPerTurn) {
+TEST_F(StripScenes, PhaseDialSlidesTheHalvesOnePeriodPerTurn) {
     StripScene& scene = builtScene(StripSceneKind::Sliding);
     EXPECT_EQ(scene.strip.param, 0.0);
     scene.updateStrip(); // the dials' start: halves exchanged, an exact Moebius band
@@ -245,7 +222,7 @@ TEST(StripScenes, PhaseDialSlidesTheHalvesOnePeriodPerTurn) {
 
 // Wheel scene on screen: the toolkit's callbacks deliver presses and releases at window
 // coordinates (y down) to the control under the pointer.
-class WheelButtons : public ::testing::Test {
+class WheelButtons : public StripScenes {
 protected:
     void SetUp() override {
         SceneRegistry& registry = SceneRegistry::instance();
@@ -333,7 +310,7 @@ TEST_F(WheelButtons, WheelsStartAtTheEndAndComeBackAfterTwoTrips) {
 
 // The map scene: a press on a region colours it or takes its colour away; a press elsewhere
 // and the drag after it turn the band. Here the pick's answer is given.
-class MapPresses : public ::testing::Test {
+class MapPresses : public StripScenes {
 protected:
     StripScene& scene = builtScene(StripSceneKind::Map);
     RotationController& rotation = *scene.rotation();

@@ -35,6 +35,10 @@ struct PairCase {
     ColourTable faceColours, vertexColours;
 };
 
+void PrintTo(const PairCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 std::vector<PairCase> pairs() {
     return {{"tetrahedron", makeTetrahedron, 14, 24, tetrahedronColours, tetrahedronColours},
             {"cube", makeCube, 26, 48, cubeFaceColours, cubeVertexColours},

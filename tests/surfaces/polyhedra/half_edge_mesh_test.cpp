@@ -22,6 +22,10 @@ struct SolidCase {
     double orientation;
 };
 
+void PrintTo(const SolidCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 std::vector<SolidCase> solids() {
     const double t = (std::sqrt(5.0) - 1.0) / 2.0;
     return {{"tetrahedron", makeTetrahedron, 4, 6, 4, 3, 3, 2.0 * std::sqrt(2.0), +1.0},

@@ -5,10 +5,14 @@
 #include "tests/surfaces/polyhedra/ambient_only_light.h"
 #include "tests/surfaces/polyhedra/woven_materials.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <map>
 #include <random>
+#include <utility>
+#include <vector>
 
 namespace tessivo {
 namespace {
@@ -136,23 +140,50 @@ TEST(WovenStripCounts, RedMarksSitAtTheEnds) {
     EXPECT_TRUE(edgeSegmentMarked(0, 1));
 }
 
-TEST(StripPart, NumbersSelectKindSideAndOffset) {
-    const struct {
-        int part;
-        bool wall;
-        double sigma, offset;
-    } table[] = {{0, false, -1, 0.05}, {1, false, -1, -0.05}, {2, false, 1, -0.05},
-                 {3, false, 1, 0.05},  {4, true, -1, 0.05},   {6, true, 1, -0.05}};
-    for (const auto& row : table) {
-        const StripPart p = stripPart(row.part);
-        EXPECT_TRUE(p.valid);
-        EXPECT_EQ(p.wall, row.wall) << row.part;
-        EXPECT_EQ(p.sigma, row.sigma) << row.part;
-        EXPECT_NEAR(p.offset, row.offset, 1e-15) << row.part;
+// The six parts the band is drawn with (faces 0 to 3, walls 4 and 6) outline the two halves of
+// its cross-section, each piece once: on either side of the slot a face on each side of the
+// thickness, from the slot's edge out to the band's edge at 0.8, and a wall across the
+// thickness at the slot's edge. Seen in the cross-section's own coordinates (width, normal).
+TEST(StripParts, OutlineBothHalvesOfTheCrossSectionOnce) {
+    const double phi = 0.7;
+    std::vector<std::vector<StripVertexPair>> parts;
+    for (const int part : {0, 1, 2, 3, 4, 6}) {
+        parts.push_back(stripPartVertices(part, phi, 0.0));
+        ASSERT_EQ(parts.back().size(), 650u);
     }
-    EXPECT_FALSE(stripPart(8).valid);
-    EXPECT_FALSE(stripPart(-1).valid);
-    EXPECT_TRUE(stripPartVertices(9, 0.0, 0.0).empty());
+    EXPECT_TRUE(stripPartVertices(-1, phi, 0.0).empty());
+    EXPECT_TRUE(stripPartVertices(8, phi, 0.0).empty());
+    // A segment as its two end points in micro-units, the lesser first, so that segments
+    // compare whichever way they run (where a slot has no depth the two walls coincide).
+    using Segment = std::array<long long, 4>;
+    auto segment = [](double w0, double n0, double w1, double n1) {
+        Segment s{std::llround(w0 * 1e6), std::llround(n0 * 1e6), std::llround(w1 * 1e6),
+                  std::llround(n1 * 1e6)};
+        if (std::pair{s[2], s[3]} < std::pair{s[0], s[1]}) {
+            s = {s[2], s[3], s[0], s[1]};
+        }
+        return s;
+    };
+    for (int i = 0; i < 650; i += 7) {
+        const StripFrame f = stripFrame(i / 649.0, phi);
+        const double d = slotProfile(i).depth;
+        std::vector<Segment> expected, drawn;
+        for (const double side : {-1.0, 1.0}) {
+            expected.push_back(segment(side * d, -0.05, side * d, 0.05));
+            for (const double face : {-1.0, 1.0}) {
+                expected.push_back(segment(side * d, face * 0.05, side * 0.8, face * 0.05));
+            }
+        }
+        for (const auto& part : parts) {
+            const Vec3 a = part[i].first - f.centre, b = part[i].second - f.centre;
+            EXPECT_NEAR(dot(a, f.tangent), 0.0, 1e-9);
+            drawn.push_back(
+                segment(dot(a, f.width), dot(a, f.normal), dot(b, f.width), dot(b, f.normal)));
+        }
+        std::sort(expected.begin(), expected.end());
+        std::sort(drawn.begin(), drawn.end());
+        EXPECT_EQ(drawn, expected) << "step " << i;
+    }
 }
 
 TEST(StripPartVertices, FacesSpanFromTheSlotToTheEdgeAndWallsTheThickness) {

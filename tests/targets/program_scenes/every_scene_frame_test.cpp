@@ -4,6 +4,7 @@
 #include "scene/scene.h"
 #include "scene/scene_registry.h"
 #include "tests/support/gl_context.h"
+#include "tests/support/process_state_test.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
@@ -11,9 +12,11 @@
 namespace tessivo {
 namespace {
 
+using EveryScene = testing::ProcessStateTest;
+
 // Every scene of the program draws its frame, controls included, without a GL error and
 // leaves both matrix stacks as it found them.
-TEST(EveryScene, DrawsAFrameWithoutGlErrorsAndBalancedMatrices) {
+TEST_F(EveryScene, DrawsAFrameWithoutGlErrorsAndBalancedMatrices) {
     testing::ensureGlContext();
     ensureStaticObjects();
     const std::vector<Scene*> scenes = SceneRegistry::instance().registeredScenes();

@@ -9,6 +9,7 @@
 #include "surfaces/klein/label_placement.h"
 #include "tests/support/gl_capture.h"
 #include "tests/support/gl_context.h"
+#include "tests/support/process_state_test.h"
 #include "ui/dial.h"
 #include "ui/slider.h"
 
@@ -28,7 +29,9 @@ template <class SceneType> SceneType* kleinScene(const std::string& identifier) 
     return dynamic_cast<SceneType*>(SceneRegistry::instance().find(identifier));
 }
 
-TEST(KleinScenes, FillTheShowListInOrderWithTheirCaptions) {
+using KleinScenes = testing::ProcessStateTest;
+
+TEST_F(KleinScenes, FillTheShowListInOrderWithTheirCaptions) {
     ensureStaticObjects();
     SceneRegistry& registry = SceneRegistry::instance();
     registry.buildShowList();
@@ -49,7 +52,7 @@ TEST(KleinScenes, FillTheShowListInOrderWithTheirCaptions) {
     EXPECT_NE(kleinScene<KleinCutScene>("KleinBottle5"), nullptr);
 }
 
-TEST(KleinScenes, SharedRotationStartsAQuarterTurnAboutZ) {
+TEST_F(KleinScenes, SharedRotationStartsAQuarterTurnAboutZ) {
     ensureStaticObjects();
     const std::array<float, 16>& m = kleinRotation.orientation;
     // Column-major: x goes to y, y goes to -x, z stays.
@@ -59,7 +62,7 @@ TEST(KleinScenes, SharedRotationStartsAQuarterTurnAboutZ) {
     }
 }
 
-TEST(KleinScenes, ControlsSitAlongTheBottomEdge) {
+TEST_F(KleinScenes, ControlsSitAlongTheBottomEdge) {
     auto* rectangle = kleinScene<KleinFromRectangleScene>("KleinBottle1");
     auto* modes = kleinScene<KleinDrawModeScene>("KleinBottle3");
     auto* label = kleinScene<KleinLabelScene>("KleinBottle4");

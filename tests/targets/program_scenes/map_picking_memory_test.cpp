@@ -2,6 +2,7 @@
 #include "scene/scene.h"
 #include "scene/scene_registry.h"
 #include "tests/support/gl_context.h"
+#include "tests/support/process_state_test.h"
 #include "tests/support/resident_memory.h"
 
 #include <cstdlib>
@@ -11,9 +12,11 @@
 namespace tessivo {
 namespace {
 
+using MapPicking = testing::ProcessStateTest;
+
 // Every click on the map scene draws the band in selection mode. Drawn vertex by vertex, each
 // click left about 150 KB behind in Mesa, so a day of clicks would have filled the memory.
-TEST(MapPicking, ThousandsOfClicksKeepTheMemoryFlat) {
+TEST_F(MapPicking, ThousandsOfClicksKeepTheMemoryFlat) {
 #if defined(__SANITIZE_ADDRESS__)
     GTEST_SKIP() << "the sanitizer's allocator keeps freed blocks in quarantine";
 #endif

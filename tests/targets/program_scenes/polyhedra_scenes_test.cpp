@@ -6,6 +6,7 @@
 #include "surfaces/polyhedra/woven_strip_scene.h"
 #include "tests/support/gl_capture.h"
 #include "tests/support/gl_context.h"
+#include "tests/support/process_state_test.h"
 #include "tests/surfaces/polyhedra/scene_view.h"
 #include "ui/slider.h"
 
@@ -30,7 +31,9 @@ WovenStripScene* ring() {
     return dynamic_cast<WovenStripScene*>(SceneRegistry::instance().find("ring"));
 }
 
-TEST(PolyhedraScenes, AreRegisteredInOrderWithTheirCaptions) {
+using PolyhedraScenes = testing::ProcessStateTest;
+
+TEST_F(PolyhedraScenes, AreRegisteredInOrderWithTheirCaptions) {
     ensureStaticObjects();
     const std::vector<Scene*> scenes = SceneRegistry::instance().registeredScenes();
     const char* identifiers[] = {"ring", "tetratetra", "cubeocta", "icododeca"};
@@ -56,7 +59,7 @@ TEST(PolyhedraScenes, AreRegisteredInOrderWithTheirCaptions) {
     }
 }
 
-TEST(PolyhedraScenes, PairsShareOneRotationThatStartsTurned) {
+TEST_F(PolyhedraScenes, PairsShareOneRotationThatStartsTurned) {
     for (const char* identifier : {"tetratetra", "cubeocta", "icododeca"}) {
         ASSERT_NE(pair(identifier), nullptr);
         EXPECT_EQ(pair(identifier)->rotation(), &polyhedraRotation) << identifier;
@@ -100,7 +103,7 @@ void dragAcross(testing::FixedClock& clock, int fromX, int toX, int y) {
     mouseCallback(GLUT_LEFT_BUTTON, GLUT_UP, toX, y);
 }
 
-TEST(PolyhedraScenes, TurningOnePairTurnsTheOthersButNotTheBand) {
+TEST_F(PolyhedraScenes, TurningOnePairTurnsTheOthersButNotTheBand) {
     testing::ensureGlContext();
     testing::FixedClock clock(5000);
     ensureStaticObjects();

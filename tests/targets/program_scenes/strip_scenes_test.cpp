@@ -6,6 +6,7 @@
 #include "scene/scene_registry.h"
 #include "surfaces/moebius/strip_scene.h"
 #include "tests/support/gl_context.h"
+#include "tests/support/process_state_test.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,7 +17,9 @@ namespace {
 
 constexpr double pi = StripModel::pi;
 
-TEST(ProgramStripScenes, RegisteredInOrderAfterTheKleinScenesSharingOneRotation) {
+using ProgramStripScenes = testing::ProcessStateTest;
+
+TEST_F(ProgramStripScenes, RegisteredInOrderAfterTheKleinScenesSharingOneRotation) {
     ensureStaticObjects();
     const auto& registered = SceneRegistry::instance().registeredScenes();
     auto first = std::find_if(registered.begin(), registered.end(),
@@ -50,7 +53,7 @@ TEST(ProgramStripScenes, RegisteredInOrderAfterTheKleinScenesSharingOneRotation)
 // its clock exist. The program clock reads 0 then, and the toolkit's elapsed time starts from
 // 0 when the shell starts it, so the wheel stands where one added at the first frame would:
 // at the end of the band.
-TEST(ProgramStripScenes, WheelOfTheStartStandsAtTheEndOfTheBand) {
+TEST_F(ProgramStripScenes, WheelOfTheStartStandsAtTheEndOfTheBand) {
     ensureStaticObjects();
     auto* scene = dynamic_cast<StripScene*>(SceneRegistry::instance().find("Moebius2"));
     ASSERT_NE(scene, nullptr);
