@@ -6,8 +6,11 @@ namespace tessivo::gllayer {
 
 namespace {
 
+// GL keeps hit depths as floats and scales them in float, so depths closer than a float's
+// precision come out equal and the earlier record wins a tie, as it does in GL.
 std::uint32_t depthValue(double depth) {
-    return static_cast<std::uint32_t>(std::clamp(depth, 0.0, 1.0) * 4294967295.0);
+    const float scaled = static_cast<float>(std::clamp(depth, 0.0, 1.0)) * 4294967295.0f;
+    return scaled >= 4294967040.0f ? 4294967040u : static_cast<std::uint32_t>(scaled);
 }
 
 } // namespace

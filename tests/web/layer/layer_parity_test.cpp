@@ -19,6 +19,10 @@ namespace fs = std::filesystem;
 
 constexpr int channelTolerance = 16;
 constexpr double acceptedShare = 0.002;
+// A pick on the edge between two parts finds both at depths that may differ by less than a
+// float's precision, one way round in GL and the other in the layer; anything more than a few
+// such picks is a fault.
+constexpr double acceptedPickShare = 0.002;
 
 // The reference cases as probe arguments: NAME SCENE options... ; per case.
 std::vector<std::string> caseArguments() {
@@ -95,14 +99,16 @@ TEST(LayerParity, ScenesRenderAndPickAsOverRealGl) {
     const std::vector<std::string> glPicks = lines(gl.standardOutput());
     const std::vector<std::string> layerPicks = lines(layered.standardOutput());
     ASSERT_EQ(glPicks.size(), layerPicks.size());
-    int different = 0;
+    std::size_t different = 0;
     for (std::size_t i = 0; i < glPicks.size(); ++i) {
         if (glPicks[i] != layerPicks[i]) {
             ++different;
-            ADD_FAILURE() << "real GL: " << glPicks[i] << ", layer: " << layerPicks[i];
+            std::printf("real GL: %s, layer: %s\n", glPicks[i].c_str(), layerPicks[i].c_str());
         }
     }
-    std::printf("parity picks %zu, different %d\n", glPicks.size(), different);
+    std::printf("parity picks %zu, different %zu\n", glPicks.size(), different);
+    EXPECT_GT(glPicks.size(), 0u);
+    EXPECT_LE(different, static_cast<std::size_t>(acceptedPickShare * glPicks.size()));
 }
 
 } // namespace
