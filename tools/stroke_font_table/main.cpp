@@ -32,6 +32,7 @@ const char* licence =
 // installed on the development machine by tools/stroke_font_table through GL's feedback mode.
 // Do not edit; to make it again run, under an X display:
 //   build/tools/stroke_font_table/tessivo-stroke-font-table web/layer/stroke_font_data.cpp
+//   clang-format -i web/layer/stroke_font_data.cpp
 //
 // freeglut: Copyright (C) 1999-2000 Pawel W. Olszta. All Rights Reserved.
 //

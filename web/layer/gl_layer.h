@@ -11,6 +11,12 @@
 // the macros below only rename the calls that follow.
 
 #include "web/layer/gl_layer_functions.h"
+
+// The layer draws its own stroke font whatever font is named; a toolkit without stroke fonts
+// still needs the name to compile.
+#ifndef GLUT_STROKE_ROMAN
+#define GLUT_STROKE_ROMAN ((void*)0)
+#endif
 #include <GL/gl.h>
 #include <GL/glu.h>
 #include <GL/glut.h>
