@@ -16,8 +16,9 @@ Layer& gl() {
     return Layer::instance();
 }
 
-template <typename Call> bool recorded(Call call) {
-    return gl().lists.record(call);
+// Asks first, so that the call is wrapped for keeping only while a list is being compiled.
+template <typename Call> bool recorded(const Call& call) {
+    return gl().lists.compiling() && gl().lists.record(call);
 }
 
 // Runs the rest of the function only when it is not just being compiled into a display list.

@@ -6,6 +6,17 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+// A toolkit whose GLU has no quadrics (the browser's) still needs their names; the values are
+// GLU's own.
+#ifndef GLU_SMOOTH
+#define GLU_SMOOTH 100000
+#define GLU_FLAT 100001
+#define GLU_NONE 100002
+#define GLU_OUTSIDE 100020
+#define GLU_INSIDE 100021
+class GLUquadric;
+#endif
+
 #ifdef __cplusplus
 extern "C" {
 #endif
