@@ -8,7 +8,7 @@
 // 400 x 300 unless its options give a size. Picks are made on a grid over the window after each
 // case (a finer one on cases of the Moebius6 map).
 
-#include "app/clock.h"
+#include "scene/clock.h"
 #include "app/png_file.h"
 #include "app/snapshot.h"
 #include "app/snapshot_options.h"
