@@ -72,3 +72,16 @@ start_private_display() {
     read -r -t 30 number <&"$display_fd" || { echo "$(basename "$0"): Xvfb did not start" >&2; exit 1; }
     export DISPLAY=":$number"
 }
+
+# Debian packages of the web build; the browser tests add chromium and python3-websocket.
+WEB_BUILD_PACKAGES=(emscripten cmake make)
+
+# Builds the page with Emscripten into build-web/site. Emscripten's optimiser loads the node
+# module acorn, which Debian installs under /usr/share/nodejs, where a node from elsewhere on
+# PATH does not look.
+build_web_site() {
+    export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
+    emcmake cmake -S "$ROOT/web" -B "$ROOT/build-web/cmake" -DCMAKE_BUILD_TYPE=Release \
+        -DTESSIVO_SITE_DIR="$ROOT/build-web/site" >/dev/null
+    cmake --build "$ROOT/build-web/cmake" -j "$(nproc)"
+}

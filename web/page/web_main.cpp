@@ -1,0 +1,151 @@
+// The page's entry point: the exhibit, with the choices of the page's address, drawn through the
+// GL layer into WebGL. The toolkit (Emscripten's GLUT) keeps the window, the frame loop, the
+// keys and the clock; the pointer comes from the browser's own mouse events, because the
+// toolkit hands its motion callbacks the previous position instead of the current one. On a
+// touch screen the toolkit turns the first finger's touches into mouse events at the finger's
+// position, so one finger drags and a tap presses like the mouse.
+
+#include "app/program.h"
+#include "app/shell.h"
+#include "web/page/page_query.h"
+
+#include <GL/glut.h>
+#include <emscripten.h>
+#include <emscripten/html5.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace tessivo {
+
+namespace {
+
+const char* const canvasSelector = "#canvas";
+
+bool pressed = false;
+
+// Client coordinates are the canvas's CSS pixels: the canvas fills the page from its top-left
+// corner. The toolkit's window coordinates are the canvas's own pixels, which are more on a
+// screen with a device pixel ratio above one.
+void toWindow(long clientX, long clientY, int& x, int& y) {
+    double cssWidth = 0.0;
+    double cssHeight = 0.0;
+    emscripten_get_element_css_size(canvasSelector, &cssWidth, &cssHeight);
+    int width = 0;
+    int height = 0;
+    emscripten_get_canvas_element_size(canvasSelector, &width, &height);
+    const double scaleX = cssWidth > 0.0 ? width / cssWidth : 1.0;
+    const double scaleY = cssHeight > 0.0 ? height / cssHeight : 1.0;
+    x = static_cast<int>(std::floor(clientX * scaleX));
+    y = static_cast<int>(std::floor(clientY * scaleY));
+}
+
+void pointerUp(long clientX, long clientY);
+
+// The pointer first moves to where it is pressed: a finger does not hover before it lands.
+// A press while pressed (a second finger, or a touch the browser cancelled without an end)
+// releases the first one before it.
+void pointerDown(long clientX, long clientY) {
+    pointerUp(clientX, clientY);
+    int x = 0;
+    int y = 0;
+    toWindow(clientX, clientY, x, y);
+    passiveMotionCallback(x, y);
+    pressed = true;
+    mouseCallback(GLUT_LEFT_BUTTON, GLUT_DOWN, x, y);
+}
+
+void pointerMove(long clientX, long clientY) {
+    int x = 0;
+    int y = 0;
+    toWindow(clientX, clientY, x, y);
+    if (pressed) {
+        motionCallback(x, y);
+    } else {
+        passiveMotionCallback(x, y);
+    }
+}
+
+void pointerUp(long clientX, long clientY) {
+    if (!pressed) {
+        return;
+    }
+    int x = 0;
+    int y = 0;
+    toWindow(clientX, clientY, x, y);
+    pressed = false;
+    mouseCallback(GLUT_LEFT_BUTTON, GLUT_UP, x, y);
+}
+
+EM_BOOL onMouse(int type, const EmscriptenMouseEvent* event, void*) {
+    switch (type) {
+    case EMSCRIPTEN_EVENT_MOUSEDOWN:
+        pointerDown(event->clientX, event->clientY);
+        return EM_TRUE;
+    case EMSCRIPTEN_EVENT_MOUSEMOVE:
+        pointerMove(event->clientX, event->clientY);
+        return EM_FALSE;
+    case EMSCRIPTEN_EVENT_MOUSEUP:
+        pointerUp(event->clientX, event->clientY);
+        return EM_FALSE;
+    default:
+        return EM_FALSE;
+    }
+}
+
+// The canvas fills the browser window; its pixels follow the window's size and the device's
+// pixel ratio, so that the picture is sharp on any screen. The toolkit's reshape then gives
+// the scene its new view and the controls their anchors.
+void fitCanvas() {
+    double cssWidth = 0.0;
+    double cssHeight = 0.0;
+    emscripten_get_element_css_size(canvasSelector, &cssWidth, &cssHeight);
+    const double ratio = emscripten_get_device_pixel_ratio();
+    const int width = std::max(1, static_cast<int>(std::lround(cssWidth * ratio)));
+    const int height = std::max(1, static_cast<int>(std::lround(cssHeight * ratio)));
+    if (width != glutGet(GLUT_WINDOW_WIDTH) || height != glutGet(GLUT_WINDOW_HEIGHT)) {
+        glutReshapeWindow(width, height);
+    }
+}
+
+EM_BOOL onResize(int, const EmscriptenUiEvent*, void*) {
+    fitCanvas();
+    return EM_FALSE;
+}
+
+// Runs once the toolkit's loop has started, when the program's callbacks are registered.
+void startPage(void*) {
+    glutMouseFunc(nullptr);
+    glutMotionFunc(nullptr);
+    glutPassiveMotionFunc(nullptr);
+    const char* document = EMSCRIPTEN_EVENT_TARGET_DOCUMENT;
+    emscripten_set_mousedown_callback(canvasSelector, nullptr, EM_FALSE, onMouse);
+    emscripten_set_mousemove_callback(document, nullptr, EM_FALSE, onMouse);
+    emscripten_set_mouseup_callback(document, nullptr, EM_FALSE, onMouse);
+    emscripten_set_resize_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_FALSE, onResize);
+    fitCanvas();
+}
+
+} // namespace
+
+} // namespace tessivo
+
+int main() {
+    std::vector<std::string> arguments{"tessivo"};
+    for (std::string& argument :
+         tessivo::exhibitArguments(emscripten_run_script_string("location.search"))) {
+        arguments.push_back(std::move(argument));
+    }
+    std::vector<char*> argv;
+    for (std::string& argument : arguments) {
+        argv.push_back(argument.data());
+    }
+    argv.push_back(nullptr);
+
+    emscripten_async_call(tessivo::startPage, nullptr, 0);
+    return tessivo::runProgram(static_cast<int>(arguments.size()), argv.data(),
+                               tessivo::fixedShowList);
+}
