@@ -1,6 +1,6 @@
 #include "app/bench.h"
 
-#include "app/clock.h"
+#include "scene/clock.h"
 #include "app/frame_statistics.h"
 #include "app/shell.h"
 #include "app/static_objects.h"

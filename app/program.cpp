@@ -1,8 +1,8 @@
 #include "app/program.h"
 
-#include "app/clock.h"
 #include "app/shell.h"
 #include "app/static_objects.h"
+#include "scene/clock.h"
 #include "scene/scene.h"
 #include "scene/scene_registry.h"
 
@@ -30,13 +30,7 @@ void startFirstScene() {
     }
 }
 
-int runProgram(int argc, char** argv, ShowListBuilder buildShowList) {
-    ensureStaticObjects();
-    glutInit(&argc, argv);
-    startToolkitClock();
-    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowSize(800, 600);
-    glutCreateWindow("Tessivo");
+void registerShellCallbacks() {
     glutDisplayFunc(displayCallback);
     glutReshapeFunc(reshapeCallback);
     glutMouseFunc(mouseCallback);
@@ -45,6 +39,16 @@ int runProgram(int argc, char** argv, ShowListBuilder buildShowList) {
     glutIdleFunc(idleCallback);
     glutKeyboardFunc(keyboardCallback);
     glutSpecialFunc(specialCallback);
+}
+
+int runProgram(int argc, char** argv, ShowListBuilder buildShowList) {
+    ensureStaticObjects();
+    glutInit(&argc, argv);
+    startToolkitClock();
+    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+    glutInitWindowSize(800, 600);
+    glutCreateWindow("Tessivo");
+    registerShellCallbacks();
 
     buildShowList(SceneRegistry::instance());
     startFirstScene();

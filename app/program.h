@@ -17,6 +17,10 @@ void allScenesShowList(SceneRegistry& registry);
 // prepares the first scene and runs the toolkit's main loop, which does not return.
 int runProgram(int argc, char** argv, ShowListBuilder buildShowList);
 
+// Gives every toolkit event to the shell's callback for it, and asks for a frame whenever the
+// toolkit is idle.
+void registerShellCallbacks();
+
 // Gives the first scene of the show list its view and light (start-up, before the main loop).
 void startFirstScene();
 

@@ -1,13 +1,15 @@
 #include "app/shell.h"
 
-#include "app/clock.h"
 #include "app/gl_errors.h"
 #include "app/heap_trim.h"
+#include "scene/clock.h"
+#include "scene/overlay_settings.h"
 #include "scene/scene.h"
 #include "scene/scene_registry.h"
 #include "ui/pointer_handler.h"
 
 #include <GL/glut.h>
+#include <cmath>
 #include <cstdlib>
 
 namespace tessivo {
@@ -16,13 +18,17 @@ namespace {
 
 constexpr int flingWindowMs = 100;
 constexpr unsigned char escapeKey = 27;
+constexpr std::array<int, 3> startBackground = {9, 48, 75};
 
 Scene* currentScene() {
     return SceneRegistry::instance().current();
 }
 
+// Whole overlay units, as every control expects: a slider moves by whole units of the pointer's
+// travel, so fractions would make slow drags go nowhere.
 Vec2 overlayPoint(int x, int y) {
-    return {static_cast<double>(x), static_cast<double>(shellState().windowHeight - y)};
+    const double scale = overlaySettings().scale;
+    return {std::floor(x / scale), std::floor((shellState().windowHeight - y) / scale)};
 }
 
 // The first frame at a new window size or with another scene has replaced the driver's and the
@@ -66,9 +72,13 @@ void drawOverlay(Scene& scene) {
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
     glLoadIdentity();
-    glOrtho(0, shell.windowWidth, 0, shell.windowHeight, -200, 200);
+    const double scale = overlaySettings().scale;
+    glOrtho(0, shell.windowWidth / scale, 0, shell.windowHeight / scale, -200, 200);
     glMatrixMode(GL_MODELVIEW);
+    glPushAttrib(GL_LINE_BIT);
+    glLineWidth(static_cast<GLfloat>(scale));
     scene.panel->draw();
+    glPopAttrib();
     glMatrixMode(GL_PROJECTION);
     glPopMatrix();
     glMatrixMode(GL_MODELVIEW);
@@ -96,9 +106,12 @@ void reshapeCallback(int width, int height) {
     shell.windowWidth = width;
     shell.windowHeight = height;
     glViewport(0, 0, width, height);
+    if (shell.overlayFollowsHeight) {
+        overlaySettings().scale = overlayScaleForHeight(height);
+    }
     if (Scene* scene = currentScene()) {
         scene->reshape(width, height);
-        scene->panel->layout(width, height);
+        scene->panel->layout(overlayUnits(width), overlayUnits(height));
     }
 }
 
@@ -161,11 +174,25 @@ void motionCallback(int x, int y) {
         shell.hoveredHandler->onDrag(shell.pointerPosition);
     }
     appendTrailSample(shell.motionTrail, sampleAt(shell.pointerPosition), flingWindowMs);
-    glutPostRedisplay();
+    if (!shell.pacedFrames) {
+        glutPostRedisplay();
+    }
 }
 
 void idleCallback() {
     glutPostRedisplay();
+}
+
+void returnToStart() {
+    SceneRegistry& registry = SceneRegistry::instance();
+    for (Scene* scene : registry.registeredScenes()) {
+        scene->resetToStart();
+    }
+    backgroundColour = startBackground;
+    registry.setCurrent(0);
+    ShellState& shell = shellState();
+    shell.hoveredHandler = nullptr;
+    shell.motionTrail.clear();
 }
 
 void keyboardCallback(unsigned char key, int /*x*/, int /*y*/) {

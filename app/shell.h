@@ -26,6 +26,10 @@ struct ShellState {
     int trimmedWidth = -1;
     int trimmedHeight = -1;
     const Scene* trimmedScene = nullptr;
+    // The overlay scale follows the window's height at every reshape.
+    bool overlayFollowsHeight = false;
+    // Frames come only from a paced timer: a drag does not ask for frames of its own.
+    bool pacedFrames = false;
 };
 
 // Process-wide, because the toolkit's callbacks are plain functions with no context argument.
@@ -43,11 +47,17 @@ void keyboardCallback(unsigned char key, int x, int y);
 void specialCallback(int key, int x, int y);
 
 // One frame of scene without the buffer swap: the clear, the 3D content, then the controls in
-// a pixel overlay of the window's size (skipped while the window has no area).
+// the overlay over the whole window (skipped while the window has no area).
 void drawFrame(Scene& scene);
 
-// The scene's controls over whatever is drawn, in a pixel projection of the window.
+// The scene's controls over whatever is drawn, in a projection of overlay units over the
+// window, with lines as wide as a unit.
 void drawOverlay(Scene& scene);
+
+// Brings everything back to how the program started: every registered scene and its controls
+// at their start values, the background colour, the first scene of the show list, no handler
+// under the pointer and no drag.
+void returnToStart();
 
 // Makes the handler under the pointer the hovered one: the old one gets onLeave, then the new
 // one onEnter.

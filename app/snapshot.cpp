@@ -1,6 +1,6 @@
 #include "app/snapshot.h"
 
-#include "app/clock.h"
+#include "scene/clock.h"
 #include "app/png_file.h"
 #include "app/snapshot_options.h"
 #include "app/static_objects.h"

@@ -21,10 +21,10 @@
 namespace tessivo {
 
 RotationController kleinRotation;
-KleinFromRectangleScene kleinBottle1;
-KleinDrawModeScene kleinBottle3;
-KleinLabelScene kleinBottle4;
-KleinCutScene kleinBottle5;
+KleinFromRectangleScene kleinBottle1(kleinRotation);
+KleinDrawModeScene kleinBottle3(kleinRotation);
+KleinLabelScene kleinBottle4(kleinRotation);
+KleinCutScene kleinBottle5(kleinRotation);
 
 RotationController stripRotation(0.0, 20.0);
 StripScene moebius(StripSceneKind::SquareToBand, stripRotation);

@@ -1,6 +1,6 @@
 #include "scene/rotation_controller.h"
 
-#include "app/clock.h"
+#include "scene/clock.h"
 
 #include <GL/gl.h>
 #include <cmath>
@@ -35,11 +35,19 @@ Vec3 leastAlignedAxis(const Vec3& a) {
 
 } // namespace
 
-RotationController::RotationController() : orientation(identityMatrix()) {}
+RotationController::RotationController()
+    : orientation(identityMatrix()), startOrientation(identityMatrix()) {}
 
 RotationController::RotationController(double yaw, double pitch) : RotationController() {
     rotateAbout({0, 1, 0}, yaw);
     rotateAbout({1, 0, 0}, pitch);
+    keepAttitudeAsStart();
+}
+
+void RotationController::resetToStart() {
+    orientation = startOrientation;
+    spin = {0.0, 0.0};
+    trail.clear();
 }
 
 void RotationController::apply() {

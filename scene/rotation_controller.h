@@ -23,6 +23,11 @@ public:
     // x axis.
     RotationController(double yaw, double pitch);
 
+    // From now on resetToStart returns to the present orientation.
+    void keepAttitudeAsStart() { startOrientation = orientation; }
+    // The start orientation, standing still.
+    void resetToStart();
+
     // Multiplies the current GL matrix by the orientation, then advances the spin by the time
     // since the previous apply.
     void apply();
@@ -46,6 +51,7 @@ public:
     // re-orthonormalised: float rounding may make it drift slightly from a pure rotation over a
     // long run, which GL_NORMALIZE hides.
     std::array<float, 16> orientation;
+    std::array<float, 16> startOrientation;
     // Degrees per millisecond: x is the yaw rate, y the pitch rate (as in rotateBy).
     Vec2 spin;
     Vec2 lastPointer;

@@ -1,6 +1,7 @@
 #include "scene/scene.h"
 
 #include "math/draw_helpers.h"
+#include "scene/overlay_settings.h"
 #include "scene/rotation_controller.h"
 #include "scene/scene_registry.h"
 
@@ -36,6 +37,19 @@ Scene::~Scene() {
 
 std::string Scene::title() const {
     return identifier;
+}
+
+std::string Scene::englishTitle() const {
+    return identifier;
+}
+
+std::string Scene::menuTitle() const {
+    return overlaySettings().englishTitles ? englishTitle() : title();
+}
+
+void Scene::resetToStart() {
+    panel->reset();
+    rotation()->resetToStart();
 }
 
 void Scene::reshape(int width, int height) {
@@ -89,7 +103,9 @@ int Scene::pick(const Vec2& p) {
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
     glLoadIdentity();
-    gluPickMatrix(p.x, p.y, 5.0, 5.0, viewport);
+    // p is in overlay units; the pick region is the same 5 units around it, in pixels.
+    const double scale = overlaySettings().scale;
+    gluPickMatrix(p.x * scale, p.y * scale, 5.0 * scale, 5.0 * scale, viewport);
     gluPerspective(fieldOfViewDegrees, aspectRatio(viewport[2], viewport[3]), nearPlane, farPlane);
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();

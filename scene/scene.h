@@ -34,6 +34,14 @@ public:
 
     // The caption shown in the scene menu; the identifier unless a scene overrides it.
     virtual std::string title() const;
+    // The caption in English; the identifier unless a scene overrides it.
+    virtual std::string englishTitle() const;
+    // The caption in the language of the overlay settings.
+    std::string menuTitle() const;
+
+    // Back to how the scene was built: every control at its start values, the object at its
+    // start attitude and at rest. Scenes with state beyond their controls restore it too.
+    virtual void resetToStart();
 
     // Perspective view of 45 degrees, depth range 1..20, for a width x height viewport.
     virtual void reshape(int width, int height);

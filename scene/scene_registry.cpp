@@ -1,5 +1,6 @@
 #include "scene/scene_registry.h"
 
+#include "scene/overlay_settings.h"
 #include "scene/scene.h"
 
 #include <GL/gl.h>
@@ -76,7 +77,7 @@ void SceneRegistry::setCurrent(int i) {
     const int width = viewport[2], height = viewport[3];
     incoming->reshape(width, height);
     incoming->initGL();
-    incoming->panel->layout(width, height);
+    incoming->panel->layout(overlayUnits(width), overlayUnits(height));
     if (incoming->panel->colourPicker) {
         incoming->panel->colourPicker->hidden = true;
     }

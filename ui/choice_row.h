@@ -15,7 +15,9 @@ class ChoiceRow : public Widget, public PointerHandler {
 public:
     ChoiceRow(int itemCount, double itemSpacing) : itemCount(itemCount), itemSpacing(itemSpacing) {}
 
-    void setSelected(int i) { selected = i; }
+    // Selects item i, also as the item that reset returns to. Scenes use it right after
+    // construction.
+    void setSelected(int i) { selected = startSelected = i; }
 
     // Strictly within 0.55 item spacings per item of the centre horizontally (a little beyond
     // the outer items' cells) and 20 pixels vertically.
@@ -29,6 +31,10 @@ public:
     virtual void drawItem(int i) = 0;
 
     void onLeave() override { hovered = -1; }
+    void reset() override {
+        selected = startSelected;
+        hovered = -1;
+    }
     void onPress(const Vec2& p) override;
 
     // The x of item i's centre.
@@ -41,6 +47,7 @@ public:
     int itemCount;
     double itemSpacing;
     int selected = 0;
+    int startSelected = 0;
     // The item under the pointer, -1 for none.
     int hovered = -1;
 };

@@ -22,6 +22,11 @@ PointerHandler* ColourPicker::target(const Vec2& p) {
     return contains(p) ? this : nullptr;
 }
 
+void ColourPicker::reset() {
+    dragging = hover = false;
+    channelRow = -1;
+}
+
 void ColourPicker::onMove(const Vec2& p) {
     hover = true;
     channelRow = rowOf(p);

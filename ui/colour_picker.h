@@ -31,6 +31,8 @@ public:
     // Sets the grabbed channel from the pointer minus the grab offset, limited to 0..255.
     void onDrag(const Vec2& p) override;
     void onRelease(const Vec2& /*p*/) override { dragging = false; }
+    // Not held, nothing under the pointer; the channels belong to whoever owns them.
+    void reset() override;
 
     double left() const;
     double right() const;

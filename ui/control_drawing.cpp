@@ -2,8 +2,8 @@
 // (lighting and depth test off). Shapes, sizes and colours come from the controls themselves;
 // what is here only emits them.
 
-#include "app/clock.h"
 #include "math/stroke_text.h"
+#include "scene/clock.h"
 #include "scene/scene.h"
 #include "scene/scene_registry.h"
 #include "ui/choice_row.h"
@@ -181,7 +181,7 @@ void SceneMenu::draw() {
     std::vector<std::string> titles;
     double widest = 0.0;
     for (int i = 0; i < registry.count(); ++i) {
-        titles.push_back(registry.sceneAt(i)->title());
+        titles.push_back(registry.sceneAt(i)->menuTitle());
         widest = std::max(widest, strokeTextWidth(GLUT_STROKE_ROMAN, titles.back()));
     }
     const SceneMenuLayout layout = sceneMenuLayout(registry.count(), openness, widest);

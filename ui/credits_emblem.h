@@ -21,6 +21,11 @@ public:
 
     void onEnter() override { hover = true; }
     void onLeave() override { hover = false; }
+    // Closed, the credits hidden.
+    void reset() override {
+        hover = false;
+        progress = 0.0;
+    }
 
     // Moves progress by the time since the previous frame: up by 0.002 per millisecond while
     // hovered, down by 0.005 otherwise, within [0, 1].

@@ -1,6 +1,6 @@
 #include "ui/dial.h"
 
-#include "app/clock.h"
+#include "scene/clock.h"
 #include "ui/frame_time.h"
 
 #include <cmath>
@@ -20,6 +20,12 @@ bool Dial::contains(const Vec2& p) const {
 
 PointerHandler* Dial::target(const Vec2& p) {
     return contains(p) ? this : nullptr;
+}
+
+void Dial::reset() {
+    angle = startAngle;
+    spin = 0.0;
+    dragging = hover = false;
 }
 
 void Dial::onPress(const Vec2& p) {

@@ -13,7 +13,9 @@ namespace tessivo {
 // position is the centre; the knob sits 15 pixels out, at angle counter-clockwise from +x.
 class Dial : public Widget, public PointerHandler {
 public:
-    void setAngle(double a) { angle = a; }
+    // Sets the angle, and the start angle that reset returns to. Scenes use it right after
+    // construction.
+    void setAngle(double a) { angle = startAngle = a; }
 
     // Strictly inside the ring's outer radius of 20.
     bool contains(const Vec2& p) const override;
@@ -29,6 +31,8 @@ public:
     // A step from or to the very centre has no direction and adds nothing.
     void onDrag(const Vec2& p) override;
     void onRelease(const Vec2& /*p*/) override { dragging = false; }
+    // The start angle, standing still.
+    void reset() override;
     // Sets spin to the angular speed about the centre of a pointer at p moving with velocity
     // (pixels per second): the angle between p and where the pointer would be a millisecond
     // later, times 1000. A velocity below 0.1 pixel per second, or a release at the exact
@@ -46,6 +50,7 @@ public:
     Vec3 knobColour() const;
 
     double angle = 0.0;
+    double startAngle = 0.0;
     // Pointer position at the last press or drag.
     Vec2 lastPoint;
     bool dragging = false;

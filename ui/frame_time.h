@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/clock.h"
+#include "scene/clock.h"
 
 namespace tessivo {
 

@@ -23,6 +23,7 @@ public:
     void onEnter() override { hover = true; }
     void onLeave() override { hover = false; }
     void onPress(const Vec2& /*p*/) override { pressed = true; }
+    void reset() override { hover = pressed = false; }
     // A release off the button (after dragging away with the button held) clears the pressed
     // look without a click.
     void onRelease(const Vec2& p) override;

@@ -34,6 +34,13 @@ void SceneMenu::onPress(const Vec2& /*p*/) {
     direction = -1.0;
 }
 
+void SceneMenu::reset() {
+    openness = 0.0;
+    direction = -1.0;
+    hovered = -1;
+    listWidth = 0.0;
+}
+
 void SceneMenu::advance(int now) {
     const int dt = frameStep(lastTime, now);
     if ((direction > 0.0 && openness < 1.0) || (direction < 0.0 && openness > 0.0)) {

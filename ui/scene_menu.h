@@ -23,6 +23,8 @@ public:
 
     void onEnter() override { direction = 1.0; }
     void onLeave() override { direction = -1.0; }
+    // Closed, with no row under the pointer.
+    void reset() override;
     // Switches to the row highlighted in the frame on screen, if any, and closes the menu.
     void onPress(const Vec2& p) override;
 

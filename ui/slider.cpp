@@ -46,6 +46,11 @@ void Slider::onDrag(const Vec2& p) {
     value = clamp(valueOf(pixelOf(value) + dx));
 }
 
+void Slider::reset() {
+    value = startValue;
+    dragging = hover = false;
+}
+
 double Slider::left() const {
     return position.x - trackLength / 2.0;
 }

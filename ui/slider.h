@@ -28,6 +28,7 @@ public:
     // the knob moves back at once with the pointer, and the two drift apart.
     void onDrag(const Vec2& p) override;
     void onRelease(const Vec2& /*p*/) override { dragging = false; }
+    void reset() override;
 
     double left() const;
     double right() const;
@@ -45,6 +46,8 @@ public:
     double maxValue = 1.0;
     // Kept in range by the pointer; an owner may set it to anything.
     double value = 0.0;
+    // Where reset puts the knob.
+    double startValue = 0.0;
     double trackLength = 100.0;
     // Pointer position at the last press or drag.
     Vec2 grabPoint;

@@ -1,6 +1,6 @@
 #include "ui/trail_sample.h"
 
-#include "app/clock.h"
+#include "scene/clock.h"
 
 #include <algorithm>
 

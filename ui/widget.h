@@ -23,8 +23,11 @@ public:
     // when contains(p). Not const: some controls remember the point (the menu, choice rows).
     virtual PointerHandler* target(const Vec2& /*p*/) { return nullptr; }
 
-    // Draws the control in the pixel overlay (lighting and depth test are off).
+    // Draws the control in the overlay (lighting and depth test are off).
     virtual void draw() = 0;
+    // Back to the values the control started with, neither under the pointer nor held. What is
+    // on screen right after equals what was there right after start.
+    virtual void reset() {}
 
     // position = offset + the anchor's corner of a width x height window. Any anchor other than
     // the four corners counts as bottom-left.

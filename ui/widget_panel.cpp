@@ -1,5 +1,6 @@
 #include "ui/widget_panel.h"
 
+#include "scene/overlay_settings.h"
 #include "scene/scene.h"
 #include "ui/colour_picker.h"
 #include "ui/credits_emblem.h"
@@ -70,8 +71,21 @@ void WidgetPanel::draw() {
     glEnable(GL_DEPTH_TEST);
 }
 
-PointerHandler* WidgetPanel::target(const Vec2& p) {
+void WidgetPanel::reset() {
     for (auto& widget : widgets) {
+        widget->reset();
+    }
+    if (colourPicker) {
+        colourPicker->hidden = true;
+    }
+}
+
+PointerHandler* WidgetPanel::target(const Vec2& p) {
+    const bool hiddenTakePointer = overlaySettings().hiddenControlsTakePointer;
+    for (auto& widget : widgets) {
+        if (widget->hidden && !hiddenTakePointer) {
+            continue;
+        }
         if (PointerHandler* handler = widget->target(p)) {
             return handler;
         }

@@ -28,14 +28,17 @@ public:
         return raw;
     }
 
-    // Places every control for a width x height window.
+    // Every control back to its start values, the colour picker hidden.
+    void reset();
+    // Places every control for an overlay of width x height units.
     void layout(int width, int height);
 
     // Draws the controls that are not hidden, in order, with lighting and depth testing off.
     // The GL state it changes is restored afterwards.
     void draw();
 
-    // The first control's answer, in the order added, that is not nullptr.
+    // The first control's answer, in the order added, that is not nullptr. Hidden controls
+    // answer too unless the overlay settings say otherwise.
     PointerHandler* target(const Vec2& p);
 
     // The controls that the scene added after the standard ones: how many, and control k

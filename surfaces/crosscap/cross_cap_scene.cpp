@@ -48,6 +48,10 @@ std::string CrossCapScene::title() const {
     return "Cappuccio incrociato";
 }
 
+std::string CrossCapScene::englishTitle() const {
+    return "Cross-cap";
+}
+
 void CrossCapScene::display() {
     morph = slider->value;
     const CrossCapLayers layers = crossCapLayers(surfaceChoice->selected, boundaryChoice->selected);

@@ -28,6 +28,10 @@ std::string EmbeddedBandScene::title() const {
     return "Cappuccio incrociato senza incroci";
 }
 
+std::string EmbeddedBandScene::englishTitle() const {
+    return "Cross-cap without crossings";
+}
+
 void EmbeddedBandScene::display() {
     glPushMatrix();
     glTranslated(0, 0, -8);

@@ -26,6 +26,7 @@ public:
     EmbeddedBandScene();
 
     std::string title() const override;
+    std::string englishTitle() const override;
     // The edge tube at the slider's reach, then the band from the core circle up to it, 8 units
     // in front of the eye.
     void display() override;

@@ -4,14 +4,18 @@
 
 namespace tessivo {
 
-KleinCutScene::KleinCutScene()
-    : KleinScene("KleinBottle5", Halves), slider(panel->add(std::make_unique<Slider>())) {
+KleinCutScene::KleinCutScene(RotationController& rotation)
+    : KleinScene("KleinBottle5", Halves, rotation), slider(panel->add(std::make_unique<Slider>())) {
     slider->anchor = BottomLeft;
     slider->offset = {150, 20};
 }
 
 std::string KleinCutScene::title() const {
     return "Bottiglia di Klein tagliata in due";
+}
+
+std::string KleinCutScene::englishTitle() const {
+    return "The Klein bottle cut in two";
 }
 
 void KleinCutScene::showConstruction() {

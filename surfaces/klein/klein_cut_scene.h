@@ -10,9 +10,10 @@ class Slider;
 // half of the slider swings the two halves apart, the second half unrolls both flat.
 class KleinCutScene : public KleinScene {
 public:
-    KleinCutScene();
+    explicit KleinCutScene(RotationController& rotation);
 
     std::string title() const override;
+    std::string englishTitle() const override;
 
     Slider* slider;
 

@@ -4,14 +4,19 @@
 
 namespace tessivo {
 
-KleinDrawModeScene::KleinDrawModeScene()
-    : KleinScene("KleinBottle3", Bottle), choice(panel->add(std::make_unique<DrawModeChoice>())) {
+KleinDrawModeScene::KleinDrawModeScene(RotationController& rotation)
+    : KleinScene("KleinBottle3", Bottle, rotation),
+      choice(panel->add(std::make_unique<DrawModeChoice>())) {
     choice->anchor = BottomLeft;
     choice->offset = {200, 20};
 }
 
 std::string KleinDrawModeScene::title() const {
     return "La bottiglia di Klein";
+}
+
+std::string KleinDrawModeScene::englishTitle() const {
+    return "The Klein bottle";
 }
 
 void KleinDrawModeScene::showConstruction() {

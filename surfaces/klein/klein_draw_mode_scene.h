@@ -10,9 +10,10 @@ class DrawModeChoice;
 // out, so the inside shows) or as glass, as a row of three icons chooses.
 class KleinDrawModeScene : public KleinScene {
 public:
-    KleinDrawModeScene();
+    explicit KleinDrawModeScene(RotationController& rotation);
 
     std::string title() const override;
+    std::string englishTitle() const override;
 
     DrawModeChoice* choice;
 

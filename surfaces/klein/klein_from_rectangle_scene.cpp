@@ -1,21 +1,26 @@
 #include "surfaces/klein/klein_from_rectangle_scene.h"
 
-#include "app/static_objects.h"
 #include "scene/rotation_controller.h"
 #include "surfaces/klein/klein_scene_settings.h"
 #include "ui/slider.h"
 
 namespace tessivo {
 
-KleinFromRectangleScene::KleinFromRectangleScene()
-    : KleinScene("KleinBottle1", Rolling), slider(panel->add(std::make_unique<Slider>())) {
+KleinFromRectangleScene::KleinFromRectangleScene(RotationController& rotation)
+    : KleinScene("KleinBottle1", Rolling, rotation),
+      slider(panel->add(std::make_unique<Slider>())) {
     slider->anchor = BottomLeft;
     slider->offset = {200, 20};
-    kleinRotation.rotateAbout({0, 0, 1}, 90.0);
+    rotation.rotateAbout({0, 0, 1}, 90.0);
+    rotation.keepAttitudeAsStart();
 }
 
 std::string KleinFromRectangleScene::title() const {
     return "Dal rettangolo alla bottiglia di Klein";
+}
+
+std::string KleinFromRectangleScene::englishTitle() const {
+    return "From the rectangle to the Klein bottle";
 }
 
 void KleinFromRectangleScene::showConstruction() {

@@ -13,9 +13,10 @@ class KleinFromRectangleScene : public KleinScene {
 public:
     // Also turns the shared bottle rotation a quarter turn about the screen's z axis, the
     // family's initial attitude; so this scene must be built before the others use it.
-    KleinFromRectangleScene();
+    explicit KleinFromRectangleScene(RotationController& rotation);
 
     std::string title() const override;
+    std::string englishTitle() const override;
 
     Slider* slider;
 

@@ -5,14 +5,18 @@
 
 namespace tessivo {
 
-KleinLabelScene::KleinLabelScene()
-    : KleinScene("KleinBottle4", Label), dial(panel->add(std::make_unique<Dial>())) {
+KleinLabelScene::KleinLabelScene(RotationController& rotation)
+    : KleinScene("KleinBottle4", Label, rotation), dial(panel->add(std::make_unique<Dial>())) {
     dial->anchor = BottomLeft;
     dial->offset = {100, 20};
 }
 
 std::string KleinLabelScene::title() const {
     return "Etichetta sulla bottiglia";
+}
+
+std::string KleinLabelScene::englishTitle() const {
+    return "A label on the bottle";
 }
 
 void KleinLabelScene::showConstruction() {

@@ -11,9 +11,10 @@ class Dial;
 // mirrored, after two it reads right again.
 class KleinLabelScene : public KleinScene {
 public:
-    KleinLabelScene();
+    explicit KleinLabelScene(RotationController& rotation);
 
     std::string title() const override;
+    std::string englishTitle() const override;
 
     Dial* dial;
 

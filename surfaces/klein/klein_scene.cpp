@@ -1,17 +1,17 @@
 #include "surfaces/klein/klein_scene.h"
 
-#include "app/static_objects.h"
 #include "scene/rotation_controller.h"
 
 #include <GL/gl.h>
 
 namespace tessivo {
 
-KleinScene::KleinScene(const std::string& identifier, KleinStage stage)
-    : Scene(identifier), surface(stage) {}
+KleinScene::KleinScene(const std::string& identifier, KleinStage stage,
+                       RotationController& rotation)
+    : Scene(identifier), surface(stage), sharedRotation(rotation) {}
 
 RotationController* KleinScene::rotation() {
-    return &kleinRotation;
+    return &sharedRotation;
 }
 
 void KleinScene::display() {

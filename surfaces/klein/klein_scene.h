@@ -13,7 +13,7 @@ namespace tessivo {
 // and sets the surface from it.
 class KleinScene : public Scene {
 public:
-    KleinScene(const std::string& identifier, KleinStage stage);
+    KleinScene(const std::string& identifier, KleinStage stage, RotationController& rotation);
 
     RotationController* rotation() override;
 
@@ -22,6 +22,9 @@ public:
     void display() override;
 
     KleinBottleSurface surface;
+
+private:
+    RotationController& sharedRotation;
 
 protected:
     // Sets the surface from the scene's control, rebuilds it as needed and draws it.

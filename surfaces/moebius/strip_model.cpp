@@ -1,6 +1,6 @@
 #include "surfaces/moebius/strip_model.h"
 
-#include "app/clock.h"
+#include "scene/clock.h"
 #include "surfaces/moebius/wheel.h"
 
 #include <algorithm>

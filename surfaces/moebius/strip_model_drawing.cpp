@@ -1,7 +1,7 @@
 // The immediate-mode side of StripModel: each draw function emits what the matching geometry
 // function computes.
 
-#include "app/clock.h"
+#include "scene/clock.h"
 #include "math/draw_helpers.h"
 #include "surfaces/moebius/strip_model.h"
 #include "surfaces/moebius/wheel.h"

@@ -69,6 +69,34 @@ std::string StripScene::captionOf(StripSceneKind kind) {
     return "";
 }
 
+std::string StripScene::englishTitle() const {
+    switch (kind) {
+    case StripSceneKind::SquareToBand:
+        return "From the square to the Moebius strip";
+    case StripSceneKind::Wheels:
+        return "Little wheels on the strip";
+    case StripSceneKind::CutInTwo:
+        return "Strip cut in two";
+    case StripSceneKind::Sliding:
+        return "Strip sliding over itself";
+    case StripSceneKind::CutInThree:
+        return "Strip cut in three";
+    case StripSceneKind::Map:
+        return "Map on the strip";
+    }
+    return "";
+}
+
+void StripScene::resetToStart() {
+    Scene::resetToStart();
+    strip.regionColours = {};
+    rotating = false;
+    if (kind == StripSceneKind::Wheels) {
+        strip.clearWheels();
+        strip.addWheel();
+    }
+}
+
 int StripScene::modeOf(StripSceneKind kind) {
     switch (kind) {
     case StripSceneKind::SquareToBand:

@@ -46,6 +46,10 @@ public:
     static int modeOf(StripSceneKind kind);
 
     std::string title() const override { return captionOf(kind); }
+    std::string englishTitle() const override;
+    // Also takes every colour off the map and leaves the wheel scene with its one wheel,
+    // starting now at the end of the band as at start.
+    void resetToStart() override;
     RotationController* rotation() override { return &turn; }
     // The band at 10 units in front of the viewer, turned by the rotation, shaped by the
     // controls (updateStrip).

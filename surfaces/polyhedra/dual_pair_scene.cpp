@@ -32,6 +32,19 @@ std::string DualPairScene::title() const {
     return caption;
 }
 
+std::string DualPairScene::englishTitle() const {
+    if (identifier == "tetratetra") {
+        return "Tetrahedron / tetrahedron";
+    }
+    if (identifier == "cubeocta") {
+        return "Cube / octahedron";
+    }
+    if (identifier == "icododeca") {
+        return "Icosahedron / dodecahedron";
+    }
+    return caption;
+}
+
 void DualPairScene::display() {
     const double t = morphSlider->value;
     glPushMatrix();

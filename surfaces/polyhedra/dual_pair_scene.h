@@ -31,6 +31,8 @@ public:
     ~DualPairScene() override;
 
     std::string title() const override;
+    // The caption in English, for the three pairs of the program.
+    std::string englishTitle() const override;
 
     // Reads the slider, then draws the 4E shrunk tiles (24, 48 or 120 for the tetrahedron, cube
     // and icosahedron) with their outline rods, 6 units ahead of the eye, turned by the shared

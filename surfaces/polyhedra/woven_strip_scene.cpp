@@ -33,6 +33,10 @@ std::string WovenStripScene::title() const {
     return "Moebius intrecciato";
 }
 
+std::string WovenStripScene::englishTitle() const {
+    return "Woven Moebius strip";
+}
+
 void WovenStripScene::display() {
     prepareWovenStripLighting();
     glPushMatrix();

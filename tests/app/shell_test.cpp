@@ -1,4 +1,4 @@
-#include "app/clock.h"
+#include "scene/clock.h"
 #include "app/shell.h"
 #include "scene/scene_registry.h"
 #include "tests/support/gl_context.h"

@@ -1,6 +1,6 @@
 #include "tests/support/gl_context.h"
 
-#include "app/clock.h"
+#include "scene/clock.h"
 
 #include <GL/freeglut.h>
 #include <cstdint>

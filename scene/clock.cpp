@@ -1,4 +1,4 @@
-#include "app/clock.h"
+#include "scene/clock.h"
 
 #include <GL/glut.h>
 #include <cstdint>

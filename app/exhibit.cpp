@@ -1,0 +1,219 @@
+#include "app/exhibit.h"
+
+#include "app/exhibit_options.h"
+#include "app/frame_pacer.h"
+#include "app/idle_watch.h"
+#include "app/program.h"
+#include "app/shell.h"
+#include "app/static_objects.h"
+#include "scene/clock.h"
+#include "scene/overlay_settings.h"
+#include "scene/rotation_controller.h"
+#include "scene/scene.h"
+#include "scene/scene_registry.h"
+
+#include <GL/glut.h>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tessivo {
+
+namespace {
+
+// Ctrl+Q reaches the keyboard callback as the control character 17.
+constexpr unsigned char controlQ = 17;
+
+struct ExhibitRun {
+    ExhibitOptions options;
+    IdleWatch watch;
+    FramePacer pacer;
+    bool cursorHidden = false;
+};
+
+// Process-wide, because the toolkit's callbacks have no context argument.
+std::unique_ptr<ExhibitRun> run;
+
+Scene* currentScene() {
+    return SceneRegistry::instance().current();
+}
+
+void setAttract(double degreesPerSecond) {
+    if (Scene* scene = currentScene()) {
+        scene->rotation()->spin = {degreesPerSecond / 1000.0, 0.0};
+    }
+}
+
+// Any input ends the slow turn of the idle object; a pointer motion brings the cursor back.
+void visitorInput(bool motion) {
+    const int now = nowMilliseconds();
+    if (run->watch.attracting() && run->options.attractDegreesPerSecond > 0.0) {
+        setAttract(0.0);
+    }
+    if (motion) {
+        run->watch.noteMotion(now);
+    } else {
+        run->watch.noteInput(now);
+    }
+    if (motion && run->cursorHidden) {
+        glutSetCursor(GLUT_CURSOR_INHERIT);
+        run->cursorHidden = false;
+    }
+}
+
+void exhibitMouse(int button, int state, int x, int y) {
+    visitorInput(false);
+    mouseCallback(button, state, x, y);
+}
+
+void exhibitMotion(int x, int y) {
+    visitorInput(true);
+    motionCallback(x, y);
+}
+
+void exhibitPassiveMotion(int x, int y) {
+    visitorInput(true);
+    passiveMotionCallback(x, y);
+}
+
+bool isStaffQuitChord(unsigned char key) {
+    const int modifiers = glutGetModifiers();
+    const bool controlAndAlt =
+        (modifiers & GLUT_ACTIVE_CTRL) != 0 && (modifiers & GLUT_ACTIVE_ALT) != 0;
+    return controlAndAlt && (key == controlQ || key == 'q' || key == 'Q');
+}
+
+void exhibitKeyboard(unsigned char key, int x, int y) {
+    visitorInput(false);
+    if (isStaffQuitChord(key)) {
+        std::exit(0);
+    }
+    if (run->options.staffKeys) {
+        keyboardCallback(key, x, y);
+    }
+}
+
+void exhibitSpecial(int key, int x, int y) {
+    visitorInput(false);
+    const bool quitKey = key == GLUT_KEY_F1 || key == GLUT_KEY_F2 || key == GLUT_KEY_F3;
+    if (quitKey && !run->options.staffKeys) {
+        return;
+    }
+    specialCallback(key, x, y);
+}
+
+void frameTick(int /*unused*/) {
+    const int now = nowMilliseconds();
+    if (run->watch.takeResetDue(now)) {
+        returnToStart();
+    }
+    if (run->watch.attracting() && run->options.attractDegreesPerSecond > 0.0) {
+        setAttract(run->options.attractDegreesPerSecond);
+    }
+    if (!run->cursorHidden && run->watch.cursorHidden(now)) {
+        glutSetCursor(GLUT_CURSOR_NONE);
+        run->cursorHidden = true;
+    }
+    glutPostRedisplay();
+    glutTimerFunc(static_cast<unsigned>(run->pacer.nextDelay(now)), frameTick, 0);
+}
+
+std::vector<std::string> registeredIdentifiers() {
+    std::vector<std::string> identifiers;
+    for (const Scene* scene : SceneRegistry::instance().registeredScenes()) {
+        identifiers.push_back(scene->identifier);
+    }
+    return identifiers;
+}
+
+bool hasArgument(int argc, char** argv, const std::string& wanted) {
+    for (int i = 1; i < argc; ++i) {
+        if (argv[i] == wanted) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void applySettings(const ExhibitOptions& options) {
+    OverlaySettings& overlay = overlaySettings();
+    overlay.scale = options.scale > 0.0 ? options.scale : 1.0;
+    overlay.englishTitles = options.englishTitles;
+    // Nothing is drawn where the hidden colour picker lies: a visitor must not change the
+    // background there unawares.
+    overlay.hiddenControlsTakePointer = false;
+    ShellState& shell = shellState();
+    shell.overlayFollowsHeight = options.scale <= 0.0;
+    shell.pacedFrames = true;
+}
+
+// geometryGiven: the toolkit's -geometry places and sizes the window before it goes full
+// screen, which picks the monitor on a desktop of several.
+void openWindow(const ExhibitOptions& options, bool geometryGiven) {
+    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+    const bool fullScreen = options.windowWidth == 0;
+    if (!fullScreen) {
+        glutInitWindowSize(options.windowWidth, options.windowHeight);
+    } else if (!geometryGiven) {
+        glutInitWindowPosition(0, 0);
+        glutInitWindowSize(glutGet(GLUT_SCREEN_WIDTH), glutGet(GLUT_SCREEN_HEIGHT));
+    }
+    glutCreateWindow("Tessivo");
+    if (fullScreen) {
+        glutFullScreen();
+    }
+}
+
+void buildShowList(const ExhibitOptions& options) {
+    SceneRegistry& registry = SceneRegistry::instance();
+    registry.clearShowList();
+    if (options.scenes.empty()) {
+        registry.buildShowList();
+        return;
+    }
+    for (const std::string& identifier : options.scenes) {
+        registry.appendToShowList(identifier);
+    }
+}
+
+} // namespace
+
+int runExhibit(int argc, char** argv) {
+    ensureStaticObjects();
+    const ParsedExhibitOptions parsed = parseExhibitOptions(
+        std::vector<std::string>(argv + 1, argv + argc), registeredIdentifiers());
+    if (!parsed.ok()) {
+        std::fprintf(stderr, "tessivo-exhibit: %s\n", parsed.error.c_str());
+        return 2;
+    }
+    const ExhibitOptions& options = parsed.options;
+    if (options.help) {
+        std::fputs(exhibitHelpText().c_str(), stdout);
+        return 0;
+    }
+    applySettings(options);
+    const bool geometryGiven = hasArgument(argc, argv, "-geometry");
+    glutInit(&argc, argv);
+    startToolkitClock();
+    openWindow(options, geometryGiven);
+    registerShellCallbacks();
+    glutIdleFunc(nullptr);
+    glutMouseFunc(exhibitMouse);
+    glutMotionFunc(exhibitMotion);
+    glutPassiveMotionFunc(exhibitPassiveMotion);
+    glutKeyboardFunc(exhibitKeyboard);
+    glutSpecialFunc(exhibitSpecial);
+
+    buildShowList(options);
+    startFirstScene();
+    const int now = nowMilliseconds();
+    run.reset(new ExhibitRun{options, IdleWatch(options.idleResetSeconds * 1000, now),
+                             FramePacer(options.maxFramesPerSecond)});
+    glutTimerFunc(0, frameTick, 0);
+    glutMainLoop();
+    return 0;
+}
+
+} // namespace tessivo

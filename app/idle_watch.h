@@ -1,0 +1,37 @@
+#pragma once
+
+namespace tessivo {
+
+// What the exhibit does about its visitors' absence, from the times of their last input and
+// their last pointer motion: return to the start once after idleResetMs without input, turn
+// the object while idle, hide the cursor after three seconds without motion. Times are the
+// clock's milliseconds, compared across its wrap.
+class IdleWatch {
+public:
+    static constexpr int cursorHideMs = 3000;
+
+    // idleResetMs 0 never resets; the watch starts idle-free at now, as if just touched, but
+    // without a visitor yet.
+    IdleWatch(int idleResetMs, int now);
+
+    // A key or a button, or a motion of the pointer.
+    void noteInput(int now);
+    void noteMotion(int now);
+
+    // True once per stretch without input, when it has lasted idleResetMs.
+    bool takeResetDue(int now);
+
+    // From the start until the first input, and from each reset until the next input.
+    bool attracting() const { return !visited; }
+
+    bool cursorHidden(int now) const;
+
+private:
+    int idleResetMs;
+    int lastInput;
+    int lastMotion;
+    bool visited = false;
+    bool resetDone = false;
+};
+
+} // namespace tessivo

@@ -1,0 +1,28 @@
+#pragma once
+
+namespace tessivo {
+
+// How the 2D overlay is shown and answers the pointer, process-wide because every scene's panel
+// and the shell's callbacks must agree on it. The defaults are the plain program's; the
+// exhibition program changes them once, before its main loop.
+struct OverlaySettings {
+    // Window pixels per overlay unit. Controls are laid out, drawn, hit and dragged in overlay
+    // units, so at 2 every control is twice as large and stands twice as far from its corner.
+    double scale = 1.0;
+    // The scene menu lists the scenes' English titles instead of their Italian captions.
+    bool englishTitles = false;
+    // A hidden control (the background-colour picker) still takes the pointer in its zone.
+    bool hiddenControlsTakePointer = true;
+};
+
+OverlaySettings& overlaySettings();
+
+// Whole overlay units across a window side of the given pixels: a last partial unit is left
+// out, so controls anchored at the far side stay inside the window.
+int overlayUnits(int pixels);
+
+// The scale that follows a window of the given height, so that the controls look the same
+// from a step back on any screen: height / 600, rounded down to a quarter, from 1 to 8.
+double overlayScaleForHeight(int height);
+
+} // namespace tessivo
