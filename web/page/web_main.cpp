@@ -1,13 +1,14 @@
 // The page's entry point: the exhibit, with the choices of the page's address, drawn through the
 // GL layer into WebGL. The toolkit (Emscripten's GLUT) keeps the window, the frame loop, the
-// keys and the clock; the pointer comes from the browser's own mouse events, because the
-// toolkit hands its motion callbacks the previous position instead of the current one. On a
-// touch screen the toolkit turns the first finger's touches into mouse events at the finger's
-// position, so one finger drags and a tap presses like the mouse.
+// timers, the keys and the clock. The pointer callbacks that the program registers come here
+// instead (web/page/pointer_callbacks.h) and are called from the browser's own mouse events,
+// because the toolkit hands motion callbacks the previous position instead of the current one.
+// On a touch screen the toolkit turns the first finger's touches into mouse events at the
+// finger's position, so one finger drags and a tap presses like the mouse.
 
-#include "app/program.h"
-#include "app/shell.h"
+#include "app/exhibit.h"
 #include "web/page/page_query.h"
+#include "web/page/pointer_callbacks.h"
 
 #include <GL/glut.h>
 #include <emscripten.h>
@@ -25,7 +26,28 @@ namespace {
 
 const char* const canvasSelector = "#canvas";
 
+// The program's pointer callbacks; any may be absent.
+struct PointerCallbacks {
+    void (*mouse)(int button, int state, int x, int y) = nullptr;
+    void (*motion)(int x, int y) = nullptr;
+    void (*passiveMotion)(int x, int y) = nullptr;
+};
+
+PointerCallbacks callbacks;
 bool pressed = false;
+
+void mouse(int state, int x, int y) {
+    if (callbacks.mouse != nullptr) {
+        callbacks.mouse(GLUT_LEFT_BUTTON, state, x, y);
+    }
+}
+
+void motion(int x, int y) {
+    auto callback = pressed ? callbacks.motion : callbacks.passiveMotion;
+    if (callback != nullptr) {
+        callback(x, y);
+    }
+}
 
 // Client coordinates are the canvas's CSS pixels: the canvas fills the page from its top-left
 // corner. The toolkit's window coordinates are the canvas's own pixels, which are more on a
@@ -53,20 +75,16 @@ void pointerDown(long clientX, long clientY) {
     int x = 0;
     int y = 0;
     toWindow(clientX, clientY, x, y);
-    passiveMotionCallback(x, y);
+    motion(x, y);
     pressed = true;
-    mouseCallback(GLUT_LEFT_BUTTON, GLUT_DOWN, x, y);
+    mouse(GLUT_DOWN, x, y);
 }
 
 void pointerMove(long clientX, long clientY) {
     int x = 0;
     int y = 0;
     toWindow(clientX, clientY, x, y);
-    if (pressed) {
-        motionCallback(x, y);
-    } else {
-        passiveMotionCallback(x, y);
-    }
+    motion(x, y);
 }
 
 void pointerUp(long clientX, long clientY) {
@@ -77,7 +95,7 @@ void pointerUp(long clientX, long clientY) {
     int y = 0;
     toWindow(clientX, clientY, x, y);
     pressed = false;
-    mouseCallback(GLUT_LEFT_BUTTON, GLUT_UP, x, y);
+    mouse(GLUT_UP, x, y);
 }
 
 EM_BOOL onMouse(int type, const EmscriptenMouseEvent* event, void*) {
@@ -116,11 +134,8 @@ EM_BOOL onResize(int, const EmscriptenUiEvent*, void*) {
     return EM_FALSE;
 }
 
-// Runs once the toolkit's loop has started, when the program's callbacks are registered.
+// Runs once the toolkit's loop has started and has given the canvas the window's first size.
 void startPage(void*) {
-    glutMouseFunc(nullptr);
-    glutMotionFunc(nullptr);
-    glutPassiveMotionFunc(nullptr);
     const char* document = EMSCRIPTEN_EVENT_TARGET_DOCUMENT;
     emscripten_set_mousedown_callback(canvasSelector, nullptr, EM_FALSE, onMouse);
     emscripten_set_mousemove_callback(document, nullptr, EM_FALSE, onMouse);
@@ -129,23 +144,44 @@ void startPage(void*) {
     fitCanvas();
 }
 
+// The exhibit's command line: a window rather than full screen, which a page may not take
+// without a visitor's gesture (the canvas then follows the browser window), and the choices of
+// the address.
+std::vector<std::string> commandLine() {
+    std::vector<std::string> arguments{"tessivo-exhibit", "--window", "800x600"};
+    for (std::string& argument :
+         exhibitArguments(emscripten_run_script_string("location.search"))) {
+        arguments.push_back(std::move(argument));
+    }
+    return arguments;
+}
+
 } // namespace
 
 } // namespace tessivo
 
+extern "C" {
+
+void pageMouseFunc(void (*callback)(int button, int state, int x, int y)) {
+    tessivo::callbacks.mouse = callback;
+}
+
+void pageMotionFunc(void (*callback)(int x, int y)) {
+    tessivo::callbacks.motion = callback;
+}
+
+void pagePassiveMotionFunc(void (*callback)(int x, int y)) {
+    tessivo::callbacks.passiveMotion = callback;
+}
+}
+
 int main() {
-    std::vector<std::string> arguments{"tessivo"};
-    for (std::string& argument :
-         tessivo::exhibitArguments(emscripten_run_script_string("location.search"))) {
-        arguments.push_back(std::move(argument));
-    }
+    std::vector<std::string> arguments = tessivo::commandLine();
     std::vector<char*> argv;
     for (std::string& argument : arguments) {
         argv.push_back(argument.data());
     }
     argv.push_back(nullptr);
-
     emscripten_async_call(tessivo::startPage, nullptr, 0);
-    return tessivo::runProgram(static_cast<int>(arguments.size()), argv.data(),
-                               tessivo::fixedShowList);
+    return tessivo::runExhibit(static_cast<int>(arguments.size()), argv.data());
 }
