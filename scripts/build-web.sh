@@ -7,4 +7,5 @@ source "$ROOT/scripts/common.sh"
 
 ensure_packages "${WEB_BUILD_PACKAGES[@]}"
 build_web_site
-echo "The site: $ROOT/build-web/site"
+read -r raw gzipped < <(site_size)
+echo "The site: $ROOT/build-web/site ($raw bytes, $gzipped gzipped)"
