@@ -1,0 +1,134 @@
+#pragma once
+
+#include "web/layer/client_arrays.h"
+#include "web/layer/display_lists.h"
+#include "web/layer/matrix_stack.h"
+#include "web/layer/raster_backend.h"
+#include "web/layer/selection_recorder.h"
+#include "web/layer/server_state.h"
+
+#include <GL/gl.h>
+#include <memory>
+#include <vector>
+
+namespace tessivo::gllayer {
+
+// The GL 1.1 context the program draws into: its state, the vertex pipeline (transformation,
+// lighting, primitive assembly, facing and culling), selection mode and display lists. Finished
+// primitives are batched while the fragment state stays the same and handed to the backend.
+class Layer {
+public:
+    static Layer& instance();
+
+    // The backend to draw through; not owned. Without one, the build's default backend is made
+    // on first use.
+    void setBackend(RasterBackend* backend);
+    // Returns the layer to GL's initial state (tests).
+    void reset();
+
+    ServerState state;
+    ClientArrays arrays;
+    DisplayLists lists;
+
+    // Immediate mode.
+    void begin(GLenum mode);
+    void end();
+    void vertex(double x, double y, double z, double w);
+    void setColour(const Rgba& colour);
+    void rectangle(double x1, double y1, double x2, double y2);
+
+    // Matrices.
+    void matrixMode(GLenum mode);
+    MatrixStack& currentStack();
+    const Matrix4& modelview() const { return stacks[0].top(); }
+    const Matrix4& projection() const { return stacks[1].top(); }
+    const Matrix4& textureMatrix() const { return stacks[2].top(); }
+    const MatrixStack& stack(GLenum mode) const;
+    void pushMatrix();
+    void popMatrix();
+
+    // Lighting.
+    void light(GLenum light, GLenum pname, const float* params);
+    void lightModel(GLenum pname, const float* params);
+    void material(GLenum face, GLenum pname, const float* params);
+    void colourMaterial(GLenum face, GLenum mode);
+    void setEnabled(GLenum cap, bool enabled);
+    bool isEnabled(GLenum cap) const;
+
+    // Attribute stacks.
+    void pushAttributes(GLbitfield mask);
+    void popAttributes();
+    void pushClientAttributes(GLbitfield mask);
+    void popClientAttributes();
+
+    // The texture.
+    void textureImage(int width, int height, GLenum format, GLenum type, const void* pixels);
+    void textureParameter(GLenum pname, GLint value);
+    void pixelStore(GLenum pname, GLint value);
+
+    // Selection.
+    int renderMode(GLenum mode);
+    void selectBuffer(GLsizei size, GLuint* buffer);
+    SelectionRecorder& selection() { return selector; }
+    bool selecting() const { return mode == GL_SELECT; }
+
+    // Framebuffer.
+    void clear(GLbitfield mask);
+    void readPixels(int x, int y, int width, int height, GLenum format, GLenum type, void* pixels);
+    void flush();
+    const std::array<int, 4>& viewport();
+    void changeFragmentState() { flush(); }
+
+    void setError(GLenum error);
+    GLenum takeError();
+
+private:
+    struct Vertex {
+        std::array<double, 4> clip;
+        Rgba front;
+        Rgba back;
+        std::array<float, 2> texCoord;
+    };
+
+    RasterBackend& backend();
+    void prepareVertexPipeline();
+    void applyColourMaterial();
+    FragmentState fragmentState();
+    void emitTriangles(const std::vector<int>& indices);
+    void emitLinesOrPoints(Primitive kind, const std::vector<int>& indices);
+    void selectPrimitives(Primitive kind, const std::vector<int>& indices);
+    bool frontFacing(const Vertex& a, const Vertex& b, const Vertex& c) const;
+    void batch(Primitive kind, const FragmentState& fragments);
+    RasterVertex rasterVertex(const Vertex& v, bool back) const;
+
+    RasterBackend* chosenBackend = nullptr;
+    std::unique_ptr<RasterBackend> defaultBackend;
+
+    std::array<MatrixStack, 3> stacks = {MatrixStack(32), MatrixStack(4), MatrixStack(4)};
+    std::vector<std::pair<GLbitfield, ServerState>> attributeStack;
+    std::vector<ClientArrays> clientAttributeStack;
+
+    GLenum mode = GL_RENDER;
+    SelectionRecorder selector;
+    GLuint* selectionBuffer = nullptr;
+    GLsizei selectionBufferSize = 0;
+
+    GLenum primitiveMode = GL_TRIANGLES;
+    bool insideBegin = false;
+    std::vector<Vertex> vertices;
+    std::array<double, 9> normalMatrix{};
+
+    TextureImage texture;
+    bool textureDefined = false;
+    bool textureChanged = false;
+    int unpackAlignment = 4;
+    int packAlignment = 4;
+
+    std::vector<RasterVertex> pending;
+    Primitive pendingKind = Primitive::Triangles;
+    FragmentState pendingState;
+
+    GLenum error = GL_NO_ERROR;
+};
+
+} // namespace tessivo::gllayer

@@ -1,0 +1,321 @@
+// The vertex pipeline of the layer: what happens between glBegin and glEnd, and how finished
+// primitives reach the backend.
+
+#include "web/layer/clip_volume.h"
+#include "web/layer/layer.h"
+#include "web/layer/primitive_assembly.h"
+
+#include <cmath>
+#include <cstring>
+
+namespace tessivo::gllayer {
+
+namespace {
+
+CompareFunction compareFunction(GLenum f) {
+    switch (f) {
+    case GL_NEVER:
+        return CompareFunction::Never;
+    case GL_EQUAL:
+        return CompareFunction::Equal;
+    case GL_LEQUAL:
+        return CompareFunction::LessOrEqual;
+    case GL_GREATER:
+        return CompareFunction::Greater;
+    case GL_NOTEQUAL:
+        return CompareFunction::NotEqual;
+    case GL_GEQUAL:
+        return CompareFunction::GreaterOrEqual;
+    case GL_ALWAYS:
+        return CompareFunction::Always;
+    default:
+        return CompareFunction::Less;
+    }
+}
+
+BlendFactor blendFactor(GLenum f) {
+    switch (f) {
+    case GL_ZERO:
+        return BlendFactor::Zero;
+    case GL_SRC_COLOR:
+        return BlendFactor::SourceColour;
+    case GL_ONE_MINUS_SRC_COLOR:
+        return BlendFactor::OneMinusSourceColour;
+    case GL_SRC_ALPHA:
+        return BlendFactor::SourceAlpha;
+    case GL_ONE_MINUS_SRC_ALPHA:
+        return BlendFactor::OneMinusSourceAlpha;
+    case GL_DST_ALPHA:
+        return BlendFactor::DestinationAlpha;
+    case GL_ONE_MINUS_DST_ALPHA:
+        return BlendFactor::OneMinusDestinationAlpha;
+    case GL_DST_COLOR:
+        return BlendFactor::DestinationColour;
+    case GL_ONE_MINUS_DST_COLOR:
+        return BlendFactor::OneMinusDestinationColour;
+    default:
+        return BlendFactor::One;
+    }
+}
+
+TextureEnvironment textureEnvironment(GLenum e) {
+    return e == GL_REPLACE ? TextureEnvironment::Replace
+           : e == GL_DECAL ? TextureEnvironment::Decal
+                           : TextureEnvironment::Modulate;
+}
+
+bool sameState(const FragmentState& a, const FragmentState& b) {
+    return std::memcmp(a.viewport, b.viewport, sizeof a.viewport) == 0 &&
+           a.scissorTest == b.scissorTest &&
+           std::memcmp(a.scissor, b.scissor, sizeof a.scissor) == 0 && a.depthTest == b.depthTest &&
+           a.depthFunction == b.depthFunction && a.depthWrite == b.depthWrite &&
+           a.depthRange[0] == b.depthRange[0] && a.depthRange[1] == b.depthRange[1] &&
+           a.blend == b.blend && a.blendSource == b.blendSource &&
+           a.blendDestination == b.blendDestination &&
+           std::memcmp(a.colourWrite, b.colourWrite, sizeof a.colourWrite) == 0 &&
+           a.textured == b.textured && a.textureEnvironment == b.textureEnvironment &&
+           a.lineWidth == b.lineWidth && a.pointSize == b.pointSize &&
+           a.polygonOffset == b.polygonOffset && a.polygonOffsetFactor == b.polygonOffsetFactor &&
+           a.polygonOffsetUnits == b.polygonOffsetUnits;
+}
+
+Point3 normalised(const Point3& v) {
+    const double length = std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
+    return length > 0.0 ? Point3{v[0] / length, v[1] / length, v[2] / length} : v;
+}
+
+} // namespace
+
+FragmentState Layer::fragmentState() {
+    FragmentState f;
+    const auto& v = viewport();
+    std::copy(v.begin(), v.end(), f.viewport);
+    f.scissorTest = state.scissorTest;
+    std::copy(state.scissor.begin(), state.scissor.end(), f.scissor);
+    f.depthTest = state.depthTest;
+    f.depthFunction = compareFunction(state.depthFunction);
+    f.depthWrite = state.depthWrite;
+    f.depthRange[0] = state.depthRange[0];
+    f.depthRange[1] = state.depthRange[1];
+    f.blend = state.blend;
+    f.blendSource = blendFactor(state.blendSource);
+    f.blendDestination = blendFactor(state.blendDestination);
+    std::copy(state.colourWrite.begin(), state.colourWrite.end(), f.colourWrite);
+    f.textured = state.texture2D && textureDefined && texture.width > 0 && texture.height > 0;
+    f.textureEnvironment = textureEnvironment(state.textureEnvironment);
+    f.lineWidth = state.lineWidth;
+    f.pointSize = state.pointSize;
+    f.polygonOffset = state.polygonOffsetFill;
+    f.polygonOffsetFactor = state.polygonOffsetFactor;
+    f.polygonOffsetUnits = state.polygonOffsetUnits;
+    return f;
+}
+
+void Layer::prepareVertexPipeline() {
+    normalMatrix = modelview().normalMatrix();
+}
+
+void Layer::begin(GLenum primitive) {
+    if (insideBegin) {
+        setError(GL_INVALID_OPERATION);
+        return;
+    }
+    insideBegin = true;
+    primitiveMode = primitive;
+    vertices.clear();
+    prepareVertexPipeline();
+}
+
+void Layer::vertex(double x, double y, double z, double w) {
+    if (!insideBegin) {
+        return;
+    }
+    Vertex v;
+    const auto eye = modelview().transform({x, y, z, w});
+    v.clip = projection().transform(eye);
+    if (selecting()) {
+        vertices.push_back(v);
+        return;
+    }
+    if (state.lightingEnabled) {
+        const auto& n = state.normal;
+        const auto& m = normalMatrix;
+        Point3 eyeNormal = {m[0] * n[0] + m[1] * n[1] + m[2] * n[2],
+                            m[3] * n[0] + m[4] * n[1] + m[5] * n[2],
+                            m[6] * n[0] + m[7] * n[1] + m[8] * n[2]};
+        if (state.normalize) {
+            eyeNormal = normalised(eyeNormal);
+        }
+        const double wEye = eye[3] != 0.0 ? eye[3] : 1.0;
+        const Point3 eyePosition = {eye[0] / wEye, eye[1] / wEye, eye[2] / wEye};
+        v.front = state.lighting.colour(eyePosition, eyeNormal, false);
+        v.back =
+            state.lighting.twoSided ? state.lighting.colour(eyePosition, eyeNormal, true) : v.front;
+    } else {
+        v.front = v.back = state.colour;
+    }
+    const auto t = textureMatrix().transform(state.texCoord);
+    const double q = t[3] != 0.0 ? t[3] : 1.0;
+    v.texCoord = {static_cast<float>(t[0] / q), static_cast<float>(t[1] / q)};
+    vertices.push_back(v);
+}
+
+void Layer::end() {
+    if (!insideBegin) {
+        setError(GL_INVALID_OPERATION);
+        return;
+    }
+    insideBegin = false;
+    const AssembledPrimitives assembled =
+        assemblePrimitives(primitiveMode, static_cast<int>(vertices.size()));
+    if (selecting()) {
+        selectPrimitives(assembled.kind, assembled.indices);
+    } else if (assembled.kind == Primitive::Triangles) {
+        emitTriangles(assembled.indices);
+    } else {
+        emitLinesOrPoints(assembled.kind, assembled.indices);
+    }
+}
+
+void Layer::rectangle(double x1, double y1, double x2, double y2) {
+    begin(GL_POLYGON);
+    vertex(x1, y1, 0, 1);
+    vertex(x2, y1, 0, 1);
+    vertex(x2, y2, 0, 1);
+    vertex(x1, y2, 0, 1);
+    end();
+}
+
+// Which way round the triangle appears in the window. The determinant of the homogeneous
+// coordinates (x, y, w) has the sign of the projected area for vertices in front of the eye
+// and stays right for a triangle crossing the eye's plane, whose visible part GL would judge.
+bool Layer::frontFacing(const Vertex& a, const Vertex& b, const Vertex& c) const {
+    const auto& p = a.clip;
+    const auto& q = b.clip;
+    const auto& r = c.clip;
+    const double determinant = p[0] * (q[1] * r[3] - q[3] * r[1]) -
+                               p[1] * (q[0] * r[3] - q[3] * r[0]) +
+                               p[3] * (q[0] * r[1] - q[1] * r[0]);
+    const bool counterClockwise = determinant > 0.0;
+    return state.frontFace == GL_CCW ? counterClockwise : !counterClockwise;
+}
+
+RasterVertex Layer::rasterVertex(const Vertex& v, bool back) const {
+    RasterVertex r;
+    for (int k = 0; k < 4; ++k) {
+        r.position[k] = static_cast<float>(v.clip[static_cast<std::size_t>(k)]);
+    }
+    const Rgba& colour = back ? v.back : v.front;
+    std::copy(colour.begin(), colour.end(), r.colour);
+    r.texCoord[0] = v.texCoord[0];
+    r.texCoord[1] = v.texCoord[1];
+    return r;
+}
+
+void Layer::emitTriangles(const std::vector<int>& indices) {
+    const FragmentState fragments = fragmentState();
+    batch(Primitive::Triangles, fragments);
+    const bool cullFront = state.cullFaceMode != GL_BACK;
+    const bool cullBack = state.cullFaceMode != GL_FRONT;
+    for (std::size_t i = 0; i + 2 < indices.size(); i += 3) {
+        const Vertex& a = vertices[static_cast<std::size_t>(indices[i])];
+        const Vertex& b = vertices[static_cast<std::size_t>(indices[i + 1])];
+        const Vertex& c = vertices[static_cast<std::size_t>(indices[i + 2])];
+        const bool front = frontFacing(a, b, c);
+        if (state.cullFace && (front ? cullFront : cullBack)) {
+            continue;
+        }
+        for (const Vertex* v : {&a, &b, &c}) {
+            pending.push_back(rasterVertex(*v, !front));
+        }
+    }
+}
+
+void Layer::emitLinesOrPoints(Primitive kind, const std::vector<int>& indices) {
+    batch(kind, fragmentState());
+    for (int i : indices) {
+        pending.push_back(rasterVertex(vertices[static_cast<std::size_t>(i)], false));
+    }
+}
+
+void Layer::selectPrimitives(Primitive kind, const std::vector<int>& indices) {
+    const std::size_t corners = kind == Primitive::Triangles ? 3 : kind == Primitive::Lines ? 2 : 1;
+    const bool cullFront = state.cullFaceMode != GL_BACK;
+    const bool cullBack = state.cullFaceMode != GL_FRONT;
+    for (std::size_t i = 0; i + corners <= indices.size(); i += corners) {
+        std::vector<ClipPoint> polygon;
+        for (std::size_t k = 0; k < corners; ++k) {
+            polygon.push_back(vertices[static_cast<std::size_t>(indices[i + k])].clip);
+        }
+        if (corners == 3 && state.cullFace) {
+            const bool front = frontFacing(vertices[static_cast<std::size_t>(indices[i])],
+                                           vertices[static_cast<std::size_t>(indices[i + 1])],
+                                           vertices[static_cast<std::size_t>(indices[i + 2])]);
+            if (front ? cullFront : cullBack) {
+                continue;
+            }
+        }
+        if (const auto range = clippedDepthRange(polygon)) {
+            // Normalised depth to window depth through the depth range.
+            const double n = state.depthRange[0], f = state.depthRange[1];
+            selector.hit(n + (range->first + 1.0) * 0.5 * (f - n),
+                         n + (range->second + 1.0) * 0.5 * (f - n));
+        }
+    }
+}
+
+// Starts a new batch unless the primitives to come can join the pending one.
+void Layer::batch(Primitive kind, const FragmentState& fragments) {
+    if (!pending.empty() && (kind != pendingKind || !sameState(fragments, pendingState))) {
+        flush();
+    }
+    pendingKind = kind;
+    pendingState = fragments;
+}
+
+void Layer::flush() {
+    if (pending.empty()) {
+        return;
+    }
+    RasterBackend& target = backend();
+    if (textureChanged && pendingState.textured) {
+        target.setTexture(texture);
+        textureChanged = false;
+    }
+    target.draw(pendingKind, pending, pendingState);
+    pending.clear();
+}
+
+void Layer::clear(GLbitfield mask) {
+    if (selecting()) {
+        return;
+    }
+    flush();
+    const FragmentState fragments = fragmentState();
+    backend().clear((mask & GL_COLOR_BUFFER_BIT) != 0, state.clearColour.data(),
+                    (mask & GL_DEPTH_BUFFER_BIT) != 0, state.clearDepth, fragments);
+}
+
+void Layer::readPixels(int x, int y, int width, int height, GLenum format, GLenum type,
+                       void* pixels) {
+    if (type != GL_UNSIGNED_BYTE || (format != GL_RGB && format != GL_RGBA) || width < 0 ||
+        height < 0) {
+        setError(GL_INVALID_ENUM);
+        return;
+    }
+    flush();
+    std::vector<std::uint8_t> rgba(static_cast<std::size_t>(width) * height * 4);
+    backend().readPixels(x, y, width, height, rgba.data());
+    const int channels = format == GL_RGB ? 3 : 4;
+    const std::size_t row = static_cast<std::size_t>(width) * channels;
+    const std::size_t stride = (row + packAlignment - 1) / packAlignment * packAlignment;
+    auto* out = static_cast<std::uint8_t*>(pixels);
+    for (int j = 0; j < height; ++j) {
+        for (int i = 0; i < width; ++i) {
+            const std::uint8_t* from = &rgba[(static_cast<std::size_t>(j) * width + i) * 4];
+            std::copy_n(from, channels, out + j * stride + static_cast<std::size_t>(i) * channels);
+        }
+    }
+}
+
+} // namespace tessivo::gllayer

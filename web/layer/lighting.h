@@ -1,0 +1,53 @@
+#pragma once
+
+#include <array>
+
+namespace tessivo::gllayer {
+
+using Rgba = std::array<float, 4>;
+using Point3 = std::array<double, 3>;
+
+struct Light {
+    bool enabled = false;
+    Rgba ambient = {0, 0, 0, 1};
+    Rgba diffuse = {0, 0, 0, 1};
+    Rgba specular = {0, 0, 0, 1};
+    std::array<double, 4> eyePosition = {0, 0, 1, 0}; // as placed, in eye coordinates
+    std::array<double, 3> spotDirection = {0, 0, -1};
+    float spotExponent = 0.0f;
+    float spotCutoff = 180.0f;
+    float constantAttenuation = 1.0f;
+    float linearAttenuation = 0.0f;
+    float quadraticAttenuation = 0.0f;
+};
+
+struct Material {
+    Rgba ambient = {0.2f, 0.2f, 0.2f, 1};
+    Rgba diffuse = {0.8f, 0.8f, 0.8f, 1};
+    Rgba specular = {0, 0, 0, 1};
+    Rgba emission = {0, 0, 0, 1};
+    float shininess = 0.0f;
+};
+
+// GL 1.1's lighting state and its per-vertex lighting equation.
+class Lighting {
+public:
+    static constexpr int lightCount = 8;
+    std::array<Light, lightCount> lights;
+    std::array<Material, 2> materials; // front, back
+    Rgba modelAmbient = {0.2f, 0.2f, 0.2f, 1};
+    bool twoSided = false;
+    bool localViewer = false;
+
+    Lighting();
+    // The colour of a vertex at eyePosition with the unit-or-not eyeNormal as GL gives it, for
+    // the front (back = false) or back face. The back face is lit with the reversed normal and
+    // the back material.
+    Rgba colour(const Point3& eyePosition, const Point3& eyeNormal, bool back) const;
+
+private:
+    Point3 addLight(const Light& light, const Material& material, const Point3& position,
+                    const Point3& normal, Point3 sum) const;
+};
+
+} // namespace tessivo::gllayer

@@ -1,0 +1,103 @@
+#include "web/layer/primitive_assembly.h"
+
+#include <GL/gl.h>
+
+namespace tessivo::gllayer {
+
+namespace {
+
+void triangle(std::vector<int>& out, int a, int b, int c) {
+    out.insert(out.end(), {a, b, c});
+}
+
+void triangleStrip(std::vector<int>& out, int count) {
+    for (int i = 0; i + 2 < count; ++i) {
+        // Every second triangle of a strip runs the other way round; swapping its first two
+        // vertices keeps the winding of the strip.
+        if (i % 2 == 0) {
+            triangle(out, i, i + 1, i + 2);
+        } else {
+            triangle(out, i + 1, i, i + 2);
+        }
+    }
+}
+
+void quadStrip(std::vector<int>& out, int count) {
+    // Quad i has the corners 2i, 2i+1, 2i+3, 2i+2 in order round its edge.
+    for (int i = 0; i + 3 < count; i += 2) {
+        triangle(out, i, i + 1, i + 3);
+        triangle(out, i, i + 3, i + 2);
+    }
+}
+
+void quads(std::vector<int>& out, int count) {
+    for (int i = 0; i + 3 < count; i += 4) {
+        triangle(out, i, i + 1, i + 3);
+        triangle(out, i + 1, i + 2, i + 3);
+    }
+}
+
+void fan(std::vector<int>& out, int count) {
+    for (int i = 1; i + 1 < count; ++i) {
+        triangle(out, 0, i, i + 1);
+    }
+}
+
+std::vector<int> lines(unsigned mode, int count) {
+    std::vector<int> out;
+    if (mode == GL_LINES) {
+        for (int i = 0; i + 1 < count; i += 2) {
+            out.insert(out.end(), {i, i + 1});
+        }
+        return out;
+    }
+    for (int i = 0; i + 1 < count; ++i) {
+        out.insert(out.end(), {i, i + 1});
+    }
+    if (mode == GL_LINE_LOOP && count > 2) {
+        out.insert(out.end(), {count - 1, 0});
+    }
+    return out;
+}
+
+} // namespace
+
+AssembledPrimitives assemblePrimitives(unsigned mode, int count) {
+    AssembledPrimitives result;
+    switch (mode) {
+    case GL_POINTS:
+        result.kind = Primitive::Points;
+        for (int i = 0; i < count; ++i) {
+            result.indices.push_back(i);
+        }
+        return result;
+    case GL_LINES:
+    case GL_LINE_STRIP:
+    case GL_LINE_LOOP:
+        result.kind = Primitive::Lines;
+        result.indices = lines(mode, count);
+        return result;
+    case GL_TRIANGLES:
+        for (int i = 0; i + 2 < count; i += 3) {
+            triangle(result.indices, i, i + 1, i + 2);
+        }
+        return result;
+    case GL_TRIANGLE_STRIP:
+        triangleStrip(result.indices, count);
+        return result;
+    case GL_QUAD_STRIP:
+        quadStrip(result.indices, count);
+        return result;
+    case GL_QUADS:
+        quads(result.indices, count);
+        return result;
+    case GL_TRIANGLE_FAN:
+    case GL_POLYGON:
+        fan(result.indices, count);
+        return result;
+    default:
+        return result;
+    }
+}
+
+} // namespace tessivo::gllayer
