@@ -162,6 +162,10 @@ std::vector<std::string> commandLine() {
 
 extern "C" {
 
+// Emscripten's GLUT header names the roman stroke font by the address of this variable, which
+// its library does not define. The layer draws its own copy of the font whatever is named.
+void* glutStrokeRoman = nullptr;
+
 void pageMouseFunc(void (*callback)(int button, int state, int x, int y)) {
     tessivo::callbacks.mouse = callback;
 }
