@@ -6,7 +6,7 @@ DevTools protocol, every page served from 127.0.0.1.
 Checks that each scene of the show list renders like tessivo-snapshot's picture of it, that the
 next arrow steps the scene, that a drag turns the object, that a tap and a click on a region of
 Moebius6's map colour it and take the colour off again, and that the console shows no error.
-With --frame-rates it then prints each show-list scene's frame rate at 800 x 600.
+With --frame-rates it checks nothing and prints each show-list scene's frame rate at 800 x 600.
 Needs Debian's python3 (python3-websocket, python3-pil) and chromium.
 """
 
@@ -266,13 +266,14 @@ def main():
         browser = Browser(profile, os.path.join(arguments.out, "chromium.log"))
         run = Run(arguments, browser, address)
         try:
+            if arguments.frame_rates:
+                run.frame_rates()
+                return 0
             run.show_list()
             run.next_arrow()
             run.drag()
             run.map_region()
             run.console()
-            if arguments.frame_rates:
-                run.frame_rates()
         finally:
             browser.close()
             server.terminate()
