@@ -13,6 +13,7 @@
 #include "scene/scene_registry.h"
 
 #include <GL/glut.h>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -117,7 +118,10 @@ void frameTick(int /*unused*/) {
         run->cursorHidden = true;
     }
     glutPostRedisplay();
-    glutTimerFunc(static_cast<unsigned>(run->pacer.nextDelay(now)), frameTick, 0);
+    // The toolkit fires a timer of 0 ms in the same pass as this one, before the frame asked
+    // for here is drawn, and the two frames would be one: a due frame waits 1 ms instead.
+    const int delay = std::max(1, run->pacer.nextDelay(now));
+    glutTimerFunc(static_cast<unsigned>(delay), frameTick, 0);
 }
 
 std::vector<std::string> registeredIdentifiers() {

@@ -16,7 +16,7 @@ int FramePacer::nextDelay(int now) {
     }
     ahead += interval;
     double delay = millisecondsBetween(now, base) + ahead;
-    if (delay < -interval) {
+    if (delay < -catchUpFrames * interval) {
         base = now;
         ahead = 0.0;
         delay = 0.0;

@@ -3,11 +3,14 @@
 namespace tessivo {
 
 // When to draw the next frame for at most framesPerSecond frames a second. Frames fall on a
-// fixed grid of 1000 / framesPerSecond milliseconds, so a timer that fires a little late does
-// not lower the rate; after a stall of more than a frame the grid starts again from now
-// instead of drawing the missed frames in a burst.
+// fixed grid of 1000 / framesPerSecond milliseconds, so a timer that fires late, or a frame
+// that takes long, does not lower the rate: the frames behind are drawn at once until the grid
+// is reached again. After a stall of more than catchUpFrames frames the grid starts again from
+// now instead of drawing all the missed frames in a burst.
 class FramePacer {
 public:
+    static constexpr int catchUpFrames = 4;
+
     explicit FramePacer(int framesPerSecond);
 
     // Milliseconds from now (the clock's) to the next frame of the grid; 0 when it is due.

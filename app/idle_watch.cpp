@@ -10,7 +10,7 @@ IdleWatch::IdleWatch(int idleResetMs, int now)
 void IdleWatch::noteInput(int now) {
     lastInput = now;
     visited = true;
-    resetDone = false;
+    atStart = false;
 }
 
 void IdleWatch::noteMotion(int now) {
@@ -19,10 +19,10 @@ void IdleWatch::noteMotion(int now) {
 }
 
 bool IdleWatch::takeResetDue(int now) {
-    if (idleResetMs <= 0 || resetDone || millisecondsBetween(lastInput, now) < idleResetMs) {
+    if (idleResetMs <= 0 || atStart || millisecondsBetween(lastInput, now) < idleResetMs) {
         return false;
     }
-    resetDone = true;
+    atStart = true;
     visited = false;
     return true;
 }

@@ -18,7 +18,9 @@ public:
     void noteInput(int now);
     void noteMotion(int now);
 
-    // True once per stretch without input, when it has lasted idleResetMs.
+    // True once per stretch without input, when it has lasted idleResetMs; never before the
+    // first input, when everything still stands as at the start (a reset then would only make
+    // the turning object jump back).
     bool takeResetDue(int now);
 
     // From the start until the first input, and from each reset until the next input.
@@ -31,7 +33,8 @@ private:
     int lastInput;
     int lastMotion;
     bool visited = false;
-    bool resetDone = false;
+    // Nothing has changed since the start or the last reset.
+    bool atStart = true;
 };
 
 } // namespace tessivo

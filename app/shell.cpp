@@ -9,6 +9,7 @@
 #include "ui/pointer_handler.h"
 
 #include <GL/glut.h>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 

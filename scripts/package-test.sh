@@ -35,7 +35,7 @@ trap cleanup EXIT
 installed=true
 
 [ "$(command -v tessivo)" = /usr/bin/tessivo ] || fail "tessivo is not on the PATH after installing"
-for program in tessivo-lab tessivo-snapshot; do
+for program in tessivo-lab tessivo-snapshot tessivo-exhibit; do
     command -v "$program" >/dev/null || fail "$program is not on the PATH after installing"
 done
 
@@ -58,6 +58,41 @@ for word in -display -geometry Escape "Page Down" Drag; do
     grep -q -- "$word" <<<"$manual" || fail "the manual page does not mention $word"
 done
 echo "package-test: man tessivo gives the keys, the mouse and the toolkit's options"
+
+# The exhibit: its options, its window full screen, its staff chord, its manual page.
+help=$(tessivo-exhibit --help) || fail "tessivo-exhibit --help failed"
+grep -q -- '--idle-reset' <<<"$help" && grep -q 'Ctrl+Alt+Q' <<<"$help" ||
+    fail "tessivo-exhibit --help lacks its options or its quit chord"
+status=0
+tessivo-exhibit --scale 9 2>/dev/null || status=$?
+[ "$status" -eq 2 ] || fail "tessivo-exhibit --scale 9 ended with status $status, not 2"
+(cd / && tessivo-exhibit) &
+program_pid=$!
+window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Tessivo$' | head -n 1) ||
+    fail "tessivo-exhibit opened no window titled Tessivo"
+sleep 0.5
+screen=$(xdotool getdisplaygeometry)
+size=$(xdotool getwindowgeometry "$window" | awk '/Geometry/ {print $2}')
+[ "$size" = "${screen/ /x}" ] || fail "tessivo-exhibit's window is $size, not the screen's ${screen/ /x}"
+xdotool key --window "$window" Escape
+sleep 0.3
+kill -0 "$program_pid" 2>/dev/null || fail "tessivo-exhibit quit on Escape"
+xdotool key --window "$window" ctrl+alt+q 2>/dev/null || true
+status=0
+wait "$program_pid" || status=$?
+[ "$status" -eq 0 ] || fail "tessivo-exhibit ended with status $status after Ctrl+Alt+Q"
+echo "package-test: /usr/bin/tessivo-exhibit filled the screen, ignored Escape, quit on Ctrl+Alt+Q"
+
+manual=$(MANWIDTH=100 man -P cat tessivo-exhibit 2>/dev/null) || fail "man tessivo-exhibit finds no manual page"
+for word in --scenes --language --scale --idle-reset --attract --max-fps --window --staff-keys Ctrl+Alt+Q; do
+    grep -q -- "$word" <<<"$manual" || fail "the exhibit's manual page does not mention $word"
+done
+example=/usr/share/doc/tessivo/examples/tessivo-exhibit.desktop
+[ -f "$example" ] || fail "no example autostart entry"
+grep -q '^Exec=tessivo-exhibit' "$example" || fail "the example autostart entry does not start tessivo-exhibit"
+report=$(desktop-file-validate "$example" 2>&1) || fail "desktop-file-validate: $report"
+[ ! -e /etc/xdg/autostart/tessivo-exhibit.desktop ] || fail "the exhibit is enabled at login"
+echo "package-test: man tessivo-exhibit gives every option and the chord; the autostart example is there, not enabled"
 
 entry=/usr/share/applications/tessivo.desktop
 [ -f "$entry" ] || fail "no desktop entry"

@@ -15,6 +15,10 @@ namespace tessivo::testing {
 
 class ProgramWindow : public ::testing::Test {
 protected:
+    ProgramWindow() = default;
+    // A private X server with a screen of the given size.
+    ProgramWindow(int screenWidth, int screenHeight) : server(screenWidth, screenHeight) {}
+
     // Starts the program at path and waits for its window; a fatal failure when the server,
     // the program or the window is missing. Callers wrap it in ASSERT_NO_FATAL_FAILURE.
     void open(const std::string& path, const std::vector<std::string>& arguments = {}) {
