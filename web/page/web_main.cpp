@@ -69,7 +69,7 @@ void pointerUp(long clientX, long clientY);
 
 // The pointer first moves to where it is pressed: a finger does not hover before it lands.
 // A press while pressed (a second finger, or a touch the browser cancelled without an end)
-// releases the first one before it.
+// first releases the pointer there, so that no press is left without its release.
 void pointerDown(long clientX, long clientY) {
     pointerUp(clientX, clientY);
     int x = 0;
