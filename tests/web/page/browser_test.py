@@ -96,7 +96,8 @@ class Browser:
             self.errors.append(" ".join(str(a.get("value", a.get("description")))
                                         for a in params["args"]))
         elif method == "Runtime.exceptionThrown":
-            self.errors.append(params["exceptionDetails"].get("text", "exception"))
+            details = params["exceptionDetails"]
+            self.errors.append(details.get("exception", {}).get("description", details["text"]))
         elif method == "Log.entryAdded" and params["entry"]["level"] == "error":
             self.errors.append(params["entry"]["text"])
 
@@ -133,6 +134,11 @@ class Browser:
         self.mouse("mouseMoved", point)
         self.mouse("mousePressed", point, 1)
         self.mouse("mouseReleased", point)
+
+    def key(self, key, code, key_code, modifiers=0):
+        for kind in ("rawKeyDown", "keyUp"):
+            self.call("Input.dispatchKeyEvent", type=kind, key=key, code=code,
+                      windowsVirtualKeyCode=key_code, modifiers=modifiers)
 
     def tap(self, point):
         touch = [{"x": point[0], "y": point[1], "id": 1}]
@@ -198,7 +204,12 @@ class Run:
             self.like(scene, self.browser.picture(), self.reference(scene, "--scene", scene))
 
     def next_arrow(self):
+        # The quit keys first: they must leave the page running (an exit would also show in the
+        # console as an uncaught exception).
         self.page("attract=0")
+        self.browser.key("Escape", "Escape", 27)
+        self.browser.key("F1", "F1", 112)
+        self.browser.key("q", "KeyQ", 81, modifiers=1 | 2)  # Alt and Ctrl
         self.browser.click(NEXT_ARROW)
         self.browser.mouse("mouseMoved", REST)
         self.like("next-arrow", self.browser.picture(),
