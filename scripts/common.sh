@@ -74,3 +74,29 @@ start_private_display() {
     read -r -t 30 number <&"$display_fd" || { echo "$(basename "$0"): Xvfb did not start" >&2; exit 1; }
     export DISPLAY=":$number"
 }
+
+# Debian packages of the web build, and of the browser tests that drive Debian's Chromium from
+# Debian's python3.
+WEB_BUILD_PACKAGES=(emscripten cmake make)
+BROWSER_TEST_PACKAGES=(chromium python3-websocket python3-pil)
+
+# Builds the page with Emscripten into build-web/site. Emscripten's optimiser loads the node
+# module acorn, which Debian installs under /usr/share/nodejs, where a node from elsewhere on
+# PATH does not look.
+build_web_site() {
+    export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
+    emcmake cmake -S "$ROOT/web" -B "$ROOT/build-web/cmake" -DCMAKE_BUILD_TYPE=Release \
+        -DTESSIVO_SITE_DIR="$ROOT/build-web/site" >/dev/null
+    cmake --build "$ROOT/build-web/cmake" -j "$(nproc)"
+}
+
+# The site's size in bytes, raw and with each file gzipped (as a server would send it):
+#   read -r raw gzipped < <(site_size)
+site_size() {
+    local raw=0 gzipped=0 file
+    for file in "$ROOT/build-web/site"/*; do
+        raw=$((raw + $(stat -c %s "$file")))
+        gzipped=$((gzipped + $(gzip -9 -c "$file" | wc -c)))
+    done
+    echo "$raw $gzipped"
+}

@@ -2,8 +2,8 @@
 # Installs what is missing, builds Tessivo and its tests, and runs the whole suite on a private
 # X display (Xvfb with Mesa's software renderer): once in a Release build, with each unit-test
 # binary also run whole, once built with the sanitizers (which includes a one-minute soak of
-# the real program), then a bounded fuzzing run of the label decoder. Exits non-zero on any
-# failure.
+# the real program), then a bounded fuzzing run of the label decoder, then the web page in
+# headless Chromium. Exits non-zero on any failure.
 set -euo pipefail
 # --package: afterwards also build the Debian package, install it into this system, check it
 # and remove it again (needs root or sudo).
@@ -42,6 +42,18 @@ run_sanitized \
 
 echo "== Fuzzing the label decoder"
 "$ROOT/scripts/fuzz.sh" 30
+
+echo "== The web page in headless Chromium"
+ensure_packages "${WEB_BUILD_PACKAGES[@]}" "${BROWSER_TEST_PACKAGES[@]}"
+build_web_site
+read -r raw gzipped < <(site_size)
+echo "The site: $raw bytes, $gzipped gzipped"
+if [ "$gzipped" -gt 409600 ]; then
+    echo "The site weighs more than 400 KB gzipped" >&2
+    exit 1
+fi
+timeout 900 /usr/bin/python3 "$ROOT/tests/web/page/browser_test.py" --site "$ROOT/build-web/site" \
+    --snapshot "$ROOT/build/tools/snapshot/tessivo-snapshot" --out "$ROOT/build-web/browser-test"
 
 if [ "$package" = true ]; then
     "$ROOT/scripts/package-test.sh"

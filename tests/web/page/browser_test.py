@@ -1,0 +1,296 @@
+"""The page in a real browser: headless Chromium (SwiftShader's WebGL) driven through its
+DevTools protocol, every page served from 127.0.0.1.
+
+    python3 browser_test.py --site DIR --snapshot TESSIVO_SNAPSHOT --out DIR [--frame-rates]
+
+Checks that each scene of the show list renders like tessivo-snapshot's picture of it, that the
+next arrow steps the scene, that a drag turns the object, that a tap and a click on a region of
+Moebius6's map colour it and take the colour off again, and that the console shows no error.
+With --frame-rates it checks nothing and prints each show-list scene's frame rate at 800 x 600.
+Needs Debian's python3 (python3-websocket, python3-pil) and chromium.
+"""
+
+import argparse
+import base64
+import io
+import json
+import os
+import re
+import subprocess
+import sys
+import tempfile
+import time
+import urllib.request
+
+import websocket
+from PIL import Image, ImageChops
+
+WIDTH, HEIGHT = 800, 600
+SHOW_LIST = ["KleinBottle1", "KleinBottle3", "KleinBottle4", "KleinBottle5"]
+# The reference tolerance: a picture fails when more than 0.2 % of its pixels differ by more
+# than 16 in some channel.
+CHANNEL_TOLERANCE = 16
+ACCEPTED_SHARE = 0.002
+# Window coordinates (y down): the next arrow sits at overlay (60, 20); the rest point is over
+# the view, away from the object and the controls; the region lies on the front of the map.
+NEXT_ARROW = (60, 580)
+REST = (400, 560)
+MAP_REGION = (460, 377)
+TIMEOUT = 60.0
+
+
+class Browser:
+    """One headless Chromium with one page, spoken to over the DevTools protocol."""
+
+    def __init__(self, profile, log_path):
+        log = open(log_path, "w")
+        self.process = subprocess.Popen(
+            ["chromium", "--headless=new", "--use-angle=swiftshader", "--enable-unsafe-swiftshader",
+             "--no-sandbox", "--no-first-run", "--no-default-browser-check",
+             "--disable-background-networking", "--disable-component-update", "--disable-sync",
+             "--disable-extensions", "--disable-gpu-vsync", "--disable-frame-rate-limit",
+             # Nothing but 127.0.0.1 resolves, so no request can leave the machine.
+             "--host-resolver-rules=MAP * ~NOTFOUND, EXCLUDE 127.0.0.1",
+             f"--user-data-dir={profile}", "--remote-debugging-address=127.0.0.1",
+             "--remote-debugging-port=0", f"--window-size={WIDTH},{HEIGHT}", "about:blank"],
+            stdout=log, stderr=log)
+        log.close()
+        port = None
+        deadline = time.time() + TIMEOUT
+        while port is None:
+            if time.time() > deadline or self.process.poll() is not None:
+                raise RuntimeError(f"chromium did not open its DevTools port (see {log_path})")
+            time.sleep(0.1)
+            with open(log_path) as text:
+                found = re.search(r"DevTools listening on ws://127\.0\.0\.1:(\d+)/", text.read())
+            port = found and found.group(1)
+        with urllib.request.urlopen(f"http://127.0.0.1:{port}/json/list", timeout=10) as reply:
+            page = next(t for t in json.load(reply) if t["type"] == "page")
+        self.socket = websocket.create_connection(page["webSocketDebuggerUrl"], timeout=TIMEOUT)
+        self.next_id = 0
+        self.errors = []
+        for domain in ("Runtime", "Log", "Page"):
+            self.call(f"{domain}.enable")
+        self.call("Emulation.setDeviceMetricsOverride",
+                  width=WIDTH, height=HEIGHT, deviceScaleFactor=1, mobile=False)
+
+    def close(self):
+        self.socket.close()
+        self.process.terminate()
+        self.process.wait(timeout=10)
+
+    def call(self, method, **params):
+        self.next_id += 1
+        self.socket.send(json.dumps({"id": self.next_id, "method": method, "params": params}))
+        while True:
+            message = json.loads(self.socket.recv())
+            if message.get("id") == self.next_id:
+                if "error" in message:
+                    raise RuntimeError(f"{method}: {message['error']}")
+                return message["result"]
+            self.note(message)
+
+    def note(self, event):
+        method, params = event.get("method"), event.get("params", {})
+        if method == "Runtime.consoleAPICalled" and params["type"] in ("error", "assert"):
+            self.errors.append(" ".join(str(a.get("value", a.get("description")))
+                                        for a in params["args"]))
+        elif method == "Runtime.exceptionThrown":
+            details = params["exceptionDetails"]
+            self.errors.append(details.get("exception", {}).get("description", details["text"]))
+        elif method == "Log.entryAdded" and params["entry"]["level"] == "error":
+            self.errors.append(params["entry"]["text"])
+
+    def evaluate(self, expression):
+        result = self.call("Runtime.evaluate", expression=expression, awaitPromise=True,
+                           returnByValue=True)
+        if "exceptionDetails" in result:
+            raise RuntimeError(f"{expression}: {result['exceptionDetails']}")
+        return result["result"].get("value")
+
+    def frames(self, count):
+        """Waits for count animation frames of the page; the program draws one in each."""
+        self.evaluate("new Promise(done => { let n = %d; const step = () => --n > 0 ? "
+                      "requestAnimationFrame(step) : done(); requestAnimationFrame(step); })"
+                      % count)
+
+    def open(self, url, touch=False):
+        # The toolkit looks for a touch screen once, at start-up.
+        self.call("Emulation.setTouchEmulationEnabled", enabled=touch, maxTouchPoints=1)
+        self.call("Page.navigate", url=url)
+        deadline = time.time() + TIMEOUT
+        while not self.evaluate("typeof Module !== 'undefined' && Module.calledRun === true"):
+            if time.time() > deadline:
+                raise RuntimeError(f"{url} did not start")
+            time.sleep(0.1)
+        self.frames(10)
+
+    def mouse(self, kind, point, buttons=0):
+        self.call("Input.dispatchMouseEvent", type=kind, x=point[0], y=point[1],
+                  button="left" if kind != "mouseMoved" or buttons else "none",
+                  buttons=buttons, clickCount=1)
+
+    def click(self, point):
+        self.mouse("mouseMoved", point)
+        self.mouse("mousePressed", point, 1)
+        self.mouse("mouseReleased", point)
+
+    def key(self, key, code, key_code, modifiers=0):
+        for kind in ("rawKeyDown", "keyUp"):
+            self.call("Input.dispatchKeyEvent", type=kind, key=key, code=code,
+                      windowsVirtualKeyCode=key_code, modifiers=modifiers)
+
+    def tap(self, point):
+        touch = [{"x": point[0], "y": point[1], "id": 1}]
+        self.call("Input.dispatchTouchEvent", type="touchStart", touchPoints=touch)
+        self.call("Input.dispatchTouchEvent", type="touchEnd", touchPoints=[])
+
+    def drag(self, start, end):
+        """Presses at start, moves to end in one step, rests there so that the release leaves
+        nothing spinning, and releases."""
+        self.mouse("mouseMoved", start)
+        self.mouse("mousePressed", start, 1)
+        self.mouse("mouseMoved", end, 1)
+        self.frames(3)
+        time.sleep(0.3)
+        self.mouse("mouseReleased", end)
+
+    def picture(self):
+        self.frames(5)
+        data = self.call("Page.captureScreenshot", format="png")["data"]
+        return Image.open(io.BytesIO(base64.b64decode(data))).convert("RGB")
+
+
+def differing_pixels(a, b):
+    """Pixels that differ by more than the tolerance in some channel."""
+    difference = ImageChops.difference(a, b).split()
+    over = [band.point(lambda v: 255 if v > CHANNEL_TOLERANCE else 0) for band in difference]
+    return ImageChops.lighter(ImageChops.lighter(over[0], over[1]), over[2]).histogram()[255]
+
+
+class Run:
+    def __init__(self, arguments, browser, address):
+        self.arguments = arguments
+        self.browser = browser
+        self.address = address
+        self.failures = []
+        self.cases = 0
+
+    def reference(self, name, *options):
+        path = os.path.join(self.arguments.out, f"{name}-snapshot.png")
+        if not os.path.exists(path):
+            subprocess.run([self.arguments.snapshot, *options, "--out", path], check=True)
+        return Image.open(path).convert("RGB")
+
+    def page(self, query, touch=False):
+        self.browser.open(f"{self.address}?{query}", touch)
+
+    def check(self, name, condition, detail):
+        self.cases += 1
+        print(f"{'ok  ' if condition else 'FAIL'} {name}: {detail}", flush=True)
+        if not condition:
+            self.failures.append(name)
+
+    def like(self, name, picture, reference):
+        picture.save(os.path.join(self.arguments.out, f"{name}-browser.png"))
+        differing = differing_pixels(picture, reference)
+        share = differing / (WIDTH * HEIGHT)
+        self.check(name, share <= ACCEPTED_SHARE,
+                   f"{differing} pixels ({100 * share:.3f} %) beyond the tolerance")
+
+    def show_list(self):
+        for scene in SHOW_LIST:
+            self.page(f"attract=0&scenes={scene}")
+            self.like(scene, self.browser.picture(), self.reference(scene, "--scene", scene))
+
+    def next_arrow(self):
+        # The quit keys first: they must leave the page running (an exit would also show in the
+        # console as an uncaught exception).
+        self.page("attract=0")
+        self.browser.key("Escape", "Escape", 27)
+        self.browser.key("F1", "F1", 112)
+        self.browser.key("q", "KeyQ", 81, modifiers=1 | 2)  # Alt and Ctrl
+        self.browser.click(NEXT_ARROW)
+        self.browser.mouse("mouseMoved", REST)
+        self.like("next-arrow", self.browser.picture(),
+                  self.reference(SHOW_LIST[1], "--scene", SHOW_LIST[1]))
+
+    def drag(self):
+        # A drag of (40, -30) window pixels turns the object as --turn 40,30 does.
+        self.page("attract=0&scenes=KleinBottle3")
+        self.browser.drag((400, 300), (440, 270))
+        self.like("drag", self.browser.picture(),
+                  self.reference("KleinBottle3-turned", "--scene", "KleinBottle3", "--turn", "40,30"))
+
+    def map_region(self):
+        self.page("attract=0&scenes=Moebius6", touch=True)
+        plain = self.reference("Moebius6", "--scene", "Moebius6")
+        self.browser.tap(MAP_REGION)
+        coloured = self.browser.picture()
+        coloured.save(os.path.join(self.arguments.out, "map-coloured-browser.png"))
+        changed = differing_pixels(coloured, plain)
+        self.check("map-tap-colours", changed > 5 * ACCEPTED_SHARE * WIDTH * HEIGHT,
+                   f"{changed} pixels changed")
+        self.browser.mouse("mouseMoved", REST)
+        self.browser.click(MAP_REGION)
+        self.browser.mouse("mouseMoved", REST)
+        self.like("map-click-uncolours", self.browser.picture(), plain)
+
+    def console(self):
+        self.check("console", not self.browser.errors,
+                   "; ".join(self.browser.errors) or "no error")
+
+    def frame_rates(self):
+        """Frames the program draws per second (each begins with one colour clear), over
+        three seconds of each show-list scene."""
+        self.browser.call("Page.addScriptToEvaluateOnNewDocument", source="""
+            window.colourClears = 0;
+            const clear = WebGLRenderingContext.prototype.clear;
+            WebGLRenderingContext.prototype.clear = function (mask) {
+                if (mask & this.COLOR_BUFFER_BIT) window.colourClears++;
+                return clear.call(this, mask);
+            };""")
+        for scene in SHOW_LIST:
+            self.page(f"attract=0&scenes={scene}")
+            self.browser.frames(20)
+            start, frames = time.time(), self.browser.evaluate("colourClears")
+            time.sleep(3)
+            frames = self.browser.evaluate("colourClears") - frames
+            print(f"frame rate {scene}: {frames / (time.time() - start):.1f} per second",
+                  flush=True)
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--site", required=True)
+    parser.add_argument("--snapshot", required=True)
+    parser.add_argument("--out", required=True)
+    parser.add_argument("--frame-rates", action="store_true")
+    arguments = parser.parse_args()
+    os.makedirs(arguments.out, exist_ok=True)
+    server_script = os.path.join(os.path.dirname(__file__), "..", "..", "..", "scripts",
+                                 "serve_site.py")
+    server = subprocess.Popen([sys.executable, server_script, arguments.site],
+                              stdout=subprocess.PIPE, text=True)
+    address = server.stdout.readline().strip()
+    with tempfile.TemporaryDirectory(ignore_cleanup_errors=True) as profile:
+        browser = Browser(profile, os.path.join(arguments.out, "chromium.log"))
+        run = Run(arguments, browser, address)
+        try:
+            if arguments.frame_rates:
+                run.frame_rates()
+                return 0
+            run.show_list()
+            run.next_arrow()
+            run.drag()
+            run.map_region()
+            run.console()
+        finally:
+            browser.close()
+            server.terminate()
+    print(f"browser tests: {run.cases - len(run.failures)} of {run.cases} cases as expected")
+    return 1 if run.failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

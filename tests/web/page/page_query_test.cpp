@@ -1,0 +1,32 @@
+#include "web/page/page_query.h"
+
+#include <gtest/gtest.h>
+
+namespace tessivo {
+namespace {
+
+using Arguments = std::vector<std::string>;
+
+TEST(PageQuery, EveryOptionInTheOrderGiven) {
+    EXPECT_EQ(exhibitArguments("?attract=0&scenes=KleinBottle1,KleinBottle3&lang=en&scale=1.5"
+                               "&idle-reset=60"),
+              (Arguments{"--attract", "0", "--scenes", "KleinBottle1,KleinBottle3", "--language",
+                         "en", "--scale", "1.5", "--idle-reset", "60"}));
+    EXPECT_EQ(exhibitArguments("lang=it"), (Arguments{"--language", "it"}));
+}
+
+TEST(PageQuery, ValuesArePercentDecoded) {
+    EXPECT_EQ(
+        exhibitArguments("?scenes=Moebius6%2cKleinBottle4&lang=e%6E+x&scale=50%"),
+        (Arguments{"--scenes", "Moebius6,KleinBottle4", "--language", "en x", "--scale", "50%"}));
+}
+
+TEST(PageQuery, DefaultsHoldForWhatIsNotGiven) {
+    EXPECT_TRUE(exhibitArguments("").empty());
+    EXPECT_TRUE(exhibitArguments("?").empty());
+    EXPECT_EQ(exhibitArguments("?max-fps=5&lang=&scale&staff-keys=1&&--scenes=X&attract=10"),
+              (Arguments{"--attract", "10"}));
+}
+
+} // namespace
+} // namespace tessivo

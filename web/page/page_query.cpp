@@ -1,0 +1,81 @@
+#include "web/page/page_query.h"
+
+#include <cctype>
+#include <cstddef>
+
+namespace tessivo {
+
+namespace {
+
+struct QueryOption {
+    const char* name;
+    const char* argument;
+};
+
+// The address options of the page and the exhibit's options they stand for.
+const QueryOption queryOptions[] = {{"scenes", "--scenes"},
+                                    {"lang", "--language"},
+                                    {"scale", "--scale"},
+                                    {"idle-reset", "--idle-reset"},
+                                    {"attract", "--attract"}};
+
+int hexDigit(char c) {
+    if (std::isdigit(static_cast<unsigned char>(c))) {
+        return c - '0';
+    }
+    const int lower = std::tolower(static_cast<unsigned char>(c));
+    return lower >= 'a' && lower <= 'f' ? lower - 'a' + 10 : -1;
+}
+
+// A '%' not followed by two hex digits stays as it is, as browsers leave it.
+std::string percentDecoded(const std::string& text) {
+    std::string decoded;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '+') {
+            decoded += ' ';
+        } else if (text[i] == '%' && i + 2 < text.size() && hexDigit(text[i + 1]) >= 0 &&
+                   hexDigit(text[i + 2]) >= 0) {
+            decoded += static_cast<char>(hexDigit(text[i + 1]) * 16 + hexDigit(text[i + 2]));
+            i += 2;
+        } else {
+            decoded += text[i];
+        }
+    }
+    return decoded;
+}
+
+const char* argumentFor(const std::string& name) {
+    for (const QueryOption& option : queryOptions) {
+        if (name == option.name) {
+            return option.argument;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+std::vector<std::string> exhibitArguments(const std::string& query) {
+    std::vector<std::string> arguments;
+    std::size_t start = !query.empty() && query[0] == '?' ? 1 : 0;
+    while (start < query.size()) {
+        std::size_t end = query.find('&', start);
+        if (end == std::string::npos) {
+            end = query.size();
+        }
+        const std::string pair = query.substr(start, end - start);
+        const std::size_t equals = pair.find('=');
+        if (equals != std::string::npos) {
+            const char* argument = argumentFor(percentDecoded(pair.substr(0, equals)));
+            const std::string value = percentDecoded(pair.substr(equals + 1));
+            if (argument != nullptr && !value.empty()) {
+                arguments.push_back(argument);
+                arguments.push_back(value);
+            }
+        }
+        start = end + 1;
+    }
+    return arguments;
+}
+
+} // namespace tessivo

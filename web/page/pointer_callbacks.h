@@ -1,0 +1,24 @@
+#pragma once
+
+// Force-included into the program's sources in the web build, beside the GL layer's header.
+// The program's pointer callbacks are handed to the page instead of the toolkit: Emscripten's
+// GLUT gives motion callbacks the pointer's previous position, so the page calls them itself
+// from the browser's mouse events, with the current one.
+
+#include <GL/glut.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+void pageMouseFunc(void (*callback)(int button, int state, int x, int y));
+void pageMotionFunc(void (*callback)(int x, int y));
+void pagePassiveMotionFunc(void (*callback)(int x, int y));
+
+#ifdef __cplusplus
+}
+#endif
+
+#define glutMouseFunc pageMouseFunc
+#define glutMotionFunc pageMotionFunc
+#define glutPassiveMotionFunc pagePassiveMotionFunc

@@ -1,0 +1,191 @@
+// The page's entry point: the exhibit, with the choices of the page's address, drawn through the
+// GL layer into WebGL. The toolkit (Emscripten's GLUT) keeps the window, the frame loop, the
+// timers, the keys and the clock. The pointer callbacks that the program registers come here
+// instead (web/page/pointer_callbacks.h) and are called from the browser's own mouse events,
+// because the toolkit hands motion callbacks the previous position instead of the current one.
+// On a touch screen the toolkit turns the first finger's touches into mouse events at the
+// finger's position, so one finger drags and a tap presses like the mouse.
+
+#include "app/exhibit.h"
+#include "web/page/page_query.h"
+#include "web/page/pointer_callbacks.h"
+
+#include <GL/glut.h>
+#include <emscripten.h>
+#include <emscripten/html5.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace tessivo {
+
+namespace {
+
+const char* const canvasSelector = "#canvas";
+
+// The program's pointer callbacks; any may be absent.
+struct PointerCallbacks {
+    void (*mouse)(int button, int state, int x, int y) = nullptr;
+    void (*motion)(int x, int y) = nullptr;
+    void (*passiveMotion)(int x, int y) = nullptr;
+};
+
+PointerCallbacks callbacks;
+bool pressed = false;
+
+void mouse(int state, int x, int y) {
+    if (callbacks.mouse != nullptr) {
+        callbacks.mouse(GLUT_LEFT_BUTTON, state, x, y);
+    }
+}
+
+void motion(int x, int y) {
+    auto callback = pressed ? callbacks.motion : callbacks.passiveMotion;
+    if (callback != nullptr) {
+        callback(x, y);
+    }
+}
+
+// Client coordinates are the canvas's CSS pixels: the canvas fills the page from its top-left
+// corner. The toolkit's window coordinates are the canvas's own pixels, which are more on a
+// screen with a device pixel ratio above one.
+void toWindow(long clientX, long clientY, int& x, int& y) {
+    double cssWidth = 0.0;
+    double cssHeight = 0.0;
+    emscripten_get_element_css_size(canvasSelector, &cssWidth, &cssHeight);
+    int width = 0;
+    int height = 0;
+    emscripten_get_canvas_element_size(canvasSelector, &width, &height);
+    const double scaleX = cssWidth > 0.0 ? width / cssWidth : 1.0;
+    const double scaleY = cssHeight > 0.0 ? height / cssHeight : 1.0;
+    x = static_cast<int>(std::floor(clientX * scaleX));
+    y = static_cast<int>(std::floor(clientY * scaleY));
+}
+
+void pointerUp(long clientX, long clientY);
+
+// The pointer first moves to where it is pressed: a finger does not hover before it lands.
+// A press while pressed (a second finger, or a touch the browser cancelled without an end)
+// first releases the pointer there, so that no press is left without its release.
+void pointerDown(long clientX, long clientY) {
+    pointerUp(clientX, clientY);
+    int x = 0;
+    int y = 0;
+    toWindow(clientX, clientY, x, y);
+    motion(x, y);
+    pressed = true;
+    mouse(GLUT_DOWN, x, y);
+}
+
+void pointerMove(long clientX, long clientY) {
+    int x = 0;
+    int y = 0;
+    toWindow(clientX, clientY, x, y);
+    motion(x, y);
+}
+
+void pointerUp(long clientX, long clientY) {
+    if (!pressed) {
+        return;
+    }
+    int x = 0;
+    int y = 0;
+    toWindow(clientX, clientY, x, y);
+    pressed = false;
+    mouse(GLUT_UP, x, y);
+}
+
+EM_BOOL onMouse(int type, const EmscriptenMouseEvent* event, void*) {
+    switch (type) {
+    case EMSCRIPTEN_EVENT_MOUSEDOWN:
+        pointerDown(event->clientX, event->clientY);
+        return EM_TRUE;
+    case EMSCRIPTEN_EVENT_MOUSEMOVE:
+        pointerMove(event->clientX, event->clientY);
+        return EM_FALSE;
+    case EMSCRIPTEN_EVENT_MOUSEUP:
+        pointerUp(event->clientX, event->clientY);
+        return EM_FALSE;
+    default:
+        return EM_FALSE;
+    }
+}
+
+// The canvas fills the browser window; its pixels follow the window's size and the device's
+// pixel ratio, so that the picture is sharp on any screen. The toolkit's reshape then gives
+// the scene its new view and the controls their anchors.
+void fitCanvas() {
+    double cssWidth = 0.0;
+    double cssHeight = 0.0;
+    emscripten_get_element_css_size(canvasSelector, &cssWidth, &cssHeight);
+    const double ratio = emscripten_get_device_pixel_ratio();
+    const int width = std::max(1, static_cast<int>(std::lround(cssWidth * ratio)));
+    const int height = std::max(1, static_cast<int>(std::lround(cssHeight * ratio)));
+    if (width != glutGet(GLUT_WINDOW_WIDTH) || height != glutGet(GLUT_WINDOW_HEIGHT)) {
+        glutReshapeWindow(width, height);
+    }
+}
+
+EM_BOOL onResize(int, const EmscriptenUiEvent*, void*) {
+    fitCanvas();
+    return EM_FALSE;
+}
+
+// Runs once the toolkit's loop has started and has given the canvas the window's first size.
+void startPage(void*) {
+    const char* document = EMSCRIPTEN_EVENT_TARGET_DOCUMENT;
+    emscripten_set_mousedown_callback(canvasSelector, nullptr, EM_FALSE, onMouse);
+    emscripten_set_mousemove_callback(document, nullptr, EM_FALSE, onMouse);
+    emscripten_set_mouseup_callback(document, nullptr, EM_FALSE, onMouse);
+    emscripten_set_resize_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr, EM_FALSE, onResize);
+    fitCanvas();
+}
+
+// The exhibit's command line: a window rather than full screen, which a page may not take
+// without a visitor's gesture (the canvas then follows the browser window), and the choices of
+// the address.
+std::vector<std::string> commandLine() {
+    std::vector<std::string> arguments{"tessivo-exhibit", "--window", "800x600"};
+    for (std::string& argument :
+         exhibitArguments(emscripten_run_script_string("location.search"))) {
+        arguments.push_back(std::move(argument));
+    }
+    return arguments;
+}
+
+} // namespace
+
+} // namespace tessivo
+
+extern "C" {
+
+// Emscripten's GLUT header names the roman stroke font by the address of this variable, which
+// its library does not define. The layer draws its own copy of the font whatever is named.
+void* glutStrokeRoman = nullptr;
+
+void pageMouseFunc(void (*callback)(int button, int state, int x, int y)) {
+    tessivo::callbacks.mouse = callback;
+}
+
+void pageMotionFunc(void (*callback)(int x, int y)) {
+    tessivo::callbacks.motion = callback;
+}
+
+void pagePassiveMotionFunc(void (*callback)(int x, int y)) {
+    tessivo::callbacks.passiveMotion = callback;
+}
+}
+
+int main() {
+    std::vector<std::string> arguments = tessivo::commandLine();
+    std::vector<char*> argv;
+    for (std::string& argument : arguments) {
+        argv.push_back(argument.data());
+    }
+    argv.push_back(nullptr);
+    emscripten_async_call(tessivo::startPage, nullptr, 0);
+    return tessivo::runExhibit(static_cast<int>(arguments.size()), argv.data());
+}

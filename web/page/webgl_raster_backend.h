@@ -1,0 +1,39 @@
+#pragma once
+
+#include "web/layer/raster_backend.h"
+
+#include <cstdint>
+
+namespace tessivo::gllayer {
+
+// Draws the layer's finished primitives with WebGL 1 (through Emscripten's GLES2 functions) in
+// the context that the toolkit made current. One shader pair passes clip coordinates and
+// colours through and applies the texture environment per fragment; everything else of
+// FragmentState maps onto WebGL's own state, which is changed only where it differs from the
+// last draw.
+class WebglRasterBackend : public RasterBackend {
+public:
+    void clear(bool colour, const float rgba[4], bool depth, double depthValue,
+               const FragmentState& state) override;
+    void setTexture(const TextureImage& image) override;
+    void draw(Primitive primitive, const std::vector<RasterVertex>& vertices,
+              const FragmentState& state) override;
+    void readPixels(int x, int y, int width, int height, std::uint8_t* rgba) override;
+
+private:
+    void prepare();
+    void apply(const FragmentState& state);
+    void applyWrites(const FragmentState& state);
+
+    bool prepared_ = false;
+    bool anyApplied_ = false;
+    FragmentState applied_;
+    unsigned program_ = 0;
+    unsigned buffer_ = 0;
+    unsigned texture_ = 0;
+    int modeLocation_ = -1;
+    int pointSizeLocation_ = -1;
+    int textureHasAlphaLocation_ = -1;
+};
+
+} // namespace tessivo::gllayer
