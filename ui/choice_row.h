@@ -15,9 +15,9 @@ class ChoiceRow : public Widget, public PointerHandler {
 public:
     ChoiceRow(int itemCount, double itemSpacing) : itemCount(itemCount), itemSpacing(itemSpacing) {}
 
-    // Selects item i, also as the item that reset returns to. Scenes use it right after
-    // construction.
-    void setSelected(int i) { selected = startSelected = i; }
+    void setSelected(int i) { selected = i; }
+    // Selects item i, also as the item that reset returns to; a scene's constructor uses it.
+    void setStartSelected(int i) { selected = startSelected = i; }
 
     // Strictly within 0.55 item spacings per item of the centre horizontally (a little beyond
     // the outer items' cells) and 20 pixels vertically.

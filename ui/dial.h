@@ -13,9 +13,9 @@ namespace tessivo {
 // position is the centre; the knob sits 15 pixels out, at angle counter-clockwise from +x.
 class Dial : public Widget, public PointerHandler {
 public:
-    // Sets the angle, and the start angle that reset returns to. Scenes use it right after
-    // construction.
-    void setAngle(double a) { angle = startAngle = a; }
+    void setAngle(double a) { angle = a; }
+    // Sets the angle and the start angle that reset returns to; a scene's constructor uses it.
+    void setStartAngle(double a) { angle = startAngle = a; }
 
     // Strictly inside the ring's outer radius of 20.
     bool contains(const Vec2& p) const override;

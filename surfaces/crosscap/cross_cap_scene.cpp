@@ -40,8 +40,8 @@ CrossCapScene::CrossCapScene(const std::string& identifier) : Scene(identifier) 
     surfaceChoice = place<SurfaceModeChoice>(*panel, {300, 20});
     boundaryChoice = place<BoundaryModeChoice>(*panel, {380, 20});
     dial = place<Dial>(*panel, {480, 30});
-    surfaceChoice->setSelected(1);
-    boundaryChoice->setSelected(1);
+    surfaceChoice->setStartSelected(1);
+    boundaryChoice->setStartSelected(1);
 }
 
 std::string CrossCapScene::title() const {

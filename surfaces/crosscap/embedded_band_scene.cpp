@@ -21,7 +21,7 @@ EmbeddedBandScene::EmbeddedBandScene() : Scene("ProjectivePlane2") {
     surfaceChoice = panel->add(std::make_unique<SurfaceModeChoice>());
     surfaceChoice->anchor = BottomLeft;
     surfaceChoice->offset = {300, 30};
-    surfaceChoice->setSelected(1);
+    surfaceChoice->setStartSelected(1);
 }
 
 std::string EmbeddedBandScene::title() const {

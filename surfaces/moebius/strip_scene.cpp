@@ -27,7 +27,7 @@ Control* place(WidgetPanel& panel, std::unique_ptr<Control> control, double x) {
 // Dials start half a turn round, at pi: a Moebius band.
 Dial* placeDial(WidgetPanel& panel, double x) {
     Dial* dial = place(panel, std::make_unique<Dial>(), x);
-    dial->setAngle(pi);
+    dial->setStartAngle(pi);
     return dial;
 }
 

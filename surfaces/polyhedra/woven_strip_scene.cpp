@@ -24,7 +24,7 @@ WovenStripScene::WovenStripScene()
     edgeSlider->offset = {150, 20};
     twistDial->anchor = BottomLeft;
     twistDial->offset = {250, 20};
-    twistDial->setAngle(0.0);
+    twistDial->setStartAngle(0.0);
 }
 
 WovenStripScene::~WovenStripScene() = default;

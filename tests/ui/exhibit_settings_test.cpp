@@ -35,9 +35,9 @@ protected:
         savedBackground = backgroundColour;
         slider = addControl(std::make_unique<Slider>(), {200, 100});
         dial = addControl(std::make_unique<Dial>(), {400, 100});
-        dial->setAngle(1.0);
+        dial->setStartAngle(1.0);
         row = addControl(std::make_unique<Squares>(), {600, 100});
-        row->setSelected(1);
+        row->setStartSelected(1);
         button = addControl(std::make_unique<PushButton>(), {300, 200});
     }
     void TearDown() override {

@@ -44,9 +44,11 @@ TEST_F(EveryScene, DrawsAFrameWithoutGlErrorsAndBalancedMatrices) {
 }
 
 // A scene's picture does not depend on what was drawn before it: drawn right after any other
-// scene it is the picture it gives when drawn first in a fresh process. One case per scene,
-// each in a process of its own.
-class SceneAfterAnother : public ::testing::TestWithParam<int> {};
+// scene it is the picture it gives when drawn first. One case per scene.
+class SceneAfterAnother : public ::testing::TestWithParam<int> {
+protected:
+    testing::SavedProcessState saved;
+};
 
 TEST_P(SceneAfterAnother, LooksAsWhenDrawnFirst) {
     testing::ensureGlContext();

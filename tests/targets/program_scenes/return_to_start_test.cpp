@@ -4,6 +4,7 @@
 #include "scene/scene.h"
 #include "scene/scene_registry.h"
 #include "tests/support/gl_context.h"
+#include "tests/support/process_state_test.h"
 
 #include <GL/glut.h>
 #include <gtest/gtest.h>
@@ -48,9 +49,11 @@ void visit(Scene& scene, testing::FixedClock& clock) {
     flick(80, 80, 150, 80);
 }
 
+using ReturnToStart = testing::ProcessStateTest;
+
 // The exhibit's promise: after any visit, the return to the start gives back, scene by scene,
 // the very pictures of the start.
-TEST(ReturnToStart, EveryProgramSceneDrawsAsAtTheStartAfterAVisit) {
+TEST_F(ReturnToStart, EveryProgramSceneDrawsAsAtTheStartAfterAVisit) {
     testing::ensureGlContext();
     ensureStaticObjects();
     // At 0, as when the program starts: the wheel scene's wheel stands at the end of the band.
@@ -76,8 +79,6 @@ TEST(ReturnToStart, EveryProgramSceneDrawsAsAtTheStartAfterAVisit) {
         registry.setCurrent(i);
         EXPECT_TRUE(atStart[i] == pictureOfCurrentScene()) << registry.current()->identifier;
     }
-    registry.clearShowList();
-    shellState() = ShellState{};
 }
 
 TEST(EnglishTitles, EverySceneHasItsOwnBesideItsCaption) {
