@@ -96,7 +96,7 @@ protected:
         const int cy = windowHeight - 20;
         std::vector<std::pair<int, int>> path = {{cx + 15, cy}, {cx + 40, cy}, {cx + 65, cy}};
         const double radius = 90;
-        for (double a = 0; a < degrees + 1e-9; a += std::min(3.0, std::max(1e-3, degrees - a))) {
+        for (double a = 0; a < degrees + 1e-9; a += std::min(5.0, std::max(1e-3, degrees - a))) {
             const double t = a * M_PI / 180;
             path.push_back({static_cast<int>(std::lround(cx + radius * std::cos(t))),
                             static_cast<int>(std::lround(cy - radius * std::sin(t)))});
