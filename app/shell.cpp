@@ -10,7 +10,6 @@
 #include "ui/pointer_handler.h"
 
 #include <GL/glut.h>
-#include <array>
 #include <cmath>
 #include <cstdlib>
 
@@ -20,7 +19,6 @@ namespace {
 
 constexpr int flingWindowMs = 100;
 constexpr unsigned char escapeKey = 27;
-constexpr std::array<int, 3> startBackground = {9, 48, 75};
 
 Scene* currentScene() {
     return SceneRegistry::instance().current();
@@ -200,7 +198,7 @@ void returnToStart() {
     for (Scene* scene : registry.registeredScenes()) {
         scene->resetToStart();
     }
-    backgroundColour = startBackground;
+    backgroundColour = startBackgroundColour;
     registry.setCurrent(0);
     ShellState& shell = shellState();
     shell.hoveredHandler = nullptr;

@@ -9,7 +9,7 @@
 
 namespace tessivo {
 
-std::array<int, 3> backgroundColour = {9, 48, 75};
+std::array<int, 3> backgroundColour = startBackgroundColour;
 
 namespace {
 

@@ -16,6 +16,8 @@ class RotationController;
 // The background colour of every scene, three channels 0..255. Process-wide so that a colour
 // chosen with the picker of one scene holds in all of them.
 extern std::array<int, 3> backgroundColour;
+// The background the program starts with, and the one the exhibit returns to.
+constexpr std::array<int, 3> startBackgroundColour = {9, 48, 75};
 
 // One demonstration: a named 3D presentation with a caption and its panel of controls. The base
 // fixes what all scenes share: registration under an identifier, the panel, the perspective
