@@ -14,6 +14,13 @@ int overlayUnits(int pixels) {
     return static_cast<int>(pixels / overlaySettings().scale);
 }
 
+Vec2 windowPointOf(const Vec2& p) {
+    // The shell gives the unit u for the pixels from u * scale up to (u + 1) * scale.
+    const double scale = overlaySettings().scale;
+    const double middle = (scale - 1.0) / 2.0;
+    return {p.x * scale + middle, p.y * scale + middle};
+}
+
 double overlayScaleForHeight(int height) {
     const double quarters = std::floor(height / 600.0 * 4.0) / 4.0;
     return std::clamp(quarters, 1.0, 8.0);

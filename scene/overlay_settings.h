@@ -1,5 +1,7 @@
 #pragma once
 
+#include "math/vec2.h"
+
 namespace tessivo {
 
 // How the 2D overlay is shown and answers the pointer, process-wide because every scene's panel
@@ -20,6 +22,11 @@ OverlaySettings& overlaySettings();
 // Whole overlay units across a window side of the given pixels: a last partial unit is left
 // out, so controls anchored at the far side stay inside the window.
 int overlayUnits(int pixels);
+
+// The window position, in pixels from the bottom-left corner, of the pointer that the shell
+// reported as the overlay point p: the middle of the pixels that p's unit covers, which is p
+// itself at scale 1. Whatever works in window pixels around the pointer (the pick) starts here.
+Vec2 windowPointOf(const Vec2& p);
 
 // The scale that follows a window of the given height, so that the controls look the same
 // from a step back on any screen: height / 600, rounded down to a quarter, from 1 to 8.

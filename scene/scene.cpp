@@ -17,6 +17,7 @@ constexpr double fieldOfViewDegrees = 45.0;
 constexpr double nearPlane = 1.0;
 constexpr double farPlane = 20.0;
 constexpr int selectionBufferSize = 512;
+constexpr double pickRegionPixels = 5.0;
 
 // A minimised window reports a height of 0; its projection is replaced by the next reshape
 // with a real size, but meanwhile it must not fill the matrix with infinities.
@@ -103,9 +104,11 @@ int Scene::pick(const Vec2& p) {
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
     glLoadIdentity();
-    // p is in overlay units; the pick region is the same 5 units around it, in pixels.
-    const double scale = overlaySettings().scale;
-    gluPickMatrix(p.x * scale, p.y * scale, 5.0 * scale, 5.0 * scale, viewport);
+    // The region is 5 window pixels around the pointer at any overlay scale: the parts of a
+    // surface keep their size on screen when the controls grow, and a wider region would
+    // reach past the part under the pointer to the borders beside it, which lie nearer.
+    const Vec2 pointer = windowPointOf(p);
+    gluPickMatrix(pointer.x, pointer.y, pickRegionPixels, pickRegionPixels, viewport);
     gluPerspective(fieldOfViewDegrees, aspectRatio(viewport[2], viewport[3]), nearPlane, farPlane);
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();

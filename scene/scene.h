@@ -69,8 +69,9 @@ public:
     // The control that claims p, else the rotation controller.
     virtual PointerHandler* target(const Vec2& p);
 
-    // The selection name of the nearest named part under a 5x5 pixel region at the overlay
-    // point p, or 0 when the nearest part is unnamed or nothing is hit.
+    // The selection name of the nearest named part under a 5x5 window-pixel region at the
+    // pointer that the shell reported as the overlay point p, or 0 when the nearest part is
+    // unnamed or nothing is hit.
     int pick(const Vec2& p);
 
     // Multiplies the current GL matrix by the orientation of rotation().

@@ -89,6 +89,20 @@ TEST_F(ExhibitScreen, AtScaleTwoTheControlsStandAtTwiceTheirPlacesAndSizesAndAns
     EXPECT_TRUE(program->running()) << program->standardError();
 }
 
+// The map's regions keep their size on screen while the controls double: a click colours the
+// region under it, green for the second region.
+TEST_F(ExhibitScreen, AtScaleTwoAClickColoursTheMapRegionUnderIt) {
+    ASSERT_NO_FATAL_FAILURE(start({"--window", "800x600", "--scale", "2", "--scenes", "Moebius6",
+                                   "--idle-reset", "0", "--attract", "0"}));
+    const Image plain = screenshot(server, window);
+    click(server, window, 400, 228);
+    const Image coloured = screenshot(server, window);
+    EXPECT_GT(coloured.countDifferent(plain, 16), 2000);
+    const Image::Pixel region = coloured.at(400, 228);
+    EXPECT_GT(region.g, region.r + 40);
+    EXPECT_GT(region.g, region.b + 40);
+}
+
 TEST_F(ExhibitScreen, LeftAloneItReturnsToTheStartPicture) {
     ASSERT_NO_FATAL_FAILURE(start({"--idle-reset", "4", "--attract", "0"}));
     const Image atStart = screenshot(server, window);

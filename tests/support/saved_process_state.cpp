@@ -59,7 +59,7 @@ std::function<void()> controlRestorer(Widget* w) {
 
 SavedProcessState::SavedProcessState()
     : currentIndex(SceneRegistry::instance().currentIndex()), shell(shellState()),
-      background(backgroundColour) {
+      overlay(overlaySettings()), background(backgroundColour) {
     SceneRegistry& registry = SceneRegistry::instance();
     for (int i = 0; i < registry.count(); ++i) {
         showList.push_back(registry.sceneAt(i));
@@ -104,6 +104,7 @@ SavedProcessState::~SavedProcessState() {
     }
     registry.setCurrent(currentIndex);
     shellState() = shell;
+    overlaySettings() = overlay;
     backgroundColour = background;
 }
 

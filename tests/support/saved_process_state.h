@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/shell.h"
+#include "scene/overlay_settings.h"
 
 #include <array>
 #include <functional>
@@ -13,12 +14,12 @@ class Scene;
 namespace tessivo::testing {
 
 // What the program keeps for the whole process, taken when the object is made and put back
-// when it goes: the show list and its current entry, the shell's pointer state, the background
-// colour, and the rotation and controls of every scene registered at that time (with a strip
-// scene's band, with its wheels and map colours, and the
-// cross-cap's morph). A fixture that drives the shell, the registry or
-// a scene that outlives it holds one, declared before the scenes of its own, so that it
-// restores after they are gone and the next test starts where the process started.
+// when it goes: the show list and its current entry, the shell's pointer state, the overlay's
+// settings, the background colour, and the rotation and controls of every scene registered at
+// that time (with a strip scene's band, with its wheels and map colours, and the cross-cap's
+// morph). A fixture that drives the shell, the registry or a scene that outlives it holds one,
+// declared before the scenes of its own, so that it restores after they are gone and the next
+// test starts where the process started.
 class SavedProcessState {
 public:
     SavedProcessState();
@@ -32,6 +33,7 @@ private:
     std::vector<Scene*> showList;
     int currentIndex;
     ShellState shell;
+    OverlaySettings overlay;
     std::array<int, 3> background;
     std::vector<std::function<void()>> restorers;
 };

@@ -2,6 +2,7 @@
 // scene's regions clicked through the toolkit's mouse callbacks, with the real pick.
 
 #include "app/shell.h"
+#include "scene/overlay_settings.h"
 #include "scene/rotation_controller.h"
 #include "scene/scene_registry.h"
 #include "surfaces/moebius/appearance_row.h"
@@ -15,6 +16,7 @@
 #include <GL/glut.h>
 #include <array>
 #include <gtest/gtest.h>
+#include <map>
 
 namespace tessivo {
 namespace {
@@ -264,6 +266,34 @@ TEST_F(MapSceneGl, PressOnEmptySpaceOrABorderTurnsTheBand) {
         EXPECT_NEAR(sharedRotation.orientation[i], tipped.orientation[i], 1e-5) << i;
     }
     EXPECT_EQ(scene->strip.regionColours, (std::array<int, 7>{}));
+}
+
+// The controls grow with the overlay's scale, the band on screen does not: a press picks the
+// region under the pointer at every scale, and only that region.
+TEST_F(MapSceneGl, ARegionIsPickedUnderThePointerAtEveryOverlayScale) {
+    std::map<int, Vec2> points;
+    for (const int region : {2, 3, 6}) {
+        const auto w = visiblePointOf(region);
+        ASSERT_TRUE(w) << "region " << region << " is nowhere in sight";
+        points[region] = *w;
+    }
+    // As in the exhibit, where the hidden colour picker, which grows over the band at the
+    // larger scales, takes no pointer.
+    overlaySettings().hiddenControlsTakePointer = false;
+    for (const double scale : {1.0, 1.75, 2.0, 3.0}) {
+        overlaySettings().scale = scale;
+        reshapeCallback(800, 600);
+        for (const auto& [region, w] : points) {
+            press(w);
+            release(w);
+            std::array<int, 7> onlyThat{};
+            onlyThat[static_cast<std::size_t>(region)] = region;
+            EXPECT_EQ(scene->strip.regionColours, onlyThat) << "scale " << scale;
+            press(w);
+            release(w);
+            EXPECT_EQ(scene->strip.regionColours, (std::array<int, 7>{})) << "scale " << scale;
+        }
+    }
 }
 
 } // namespace
