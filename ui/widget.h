@@ -1,5 +1,6 @@
 #pragma once
 
+#include "math/rect.h"
 #include "math/vec2.h"
 
 namespace tessivo {
@@ -23,6 +24,10 @@ public:
     // when contains(p). Not const: some controls remember the point (the menu, choice rows).
     virtual PointerHandler* target(const Vec2& /*p*/) { return nullptr; }
 
+    // The area the control takes at rest (a menu or emblem closed), in overlay units: where it
+    // draws and where it answers the pointer, whichever is larger. Text drawn over the view
+    // keeps out of it. Empty for a control that takes no area.
+    virtual Rect bounds() const { return {}; }
     // Draws the control in the overlay (lighting and depth test are off).
     virtual void draw() = 0;
     // Back to the values the control started with, neither under the pointer nor held. What is
