@@ -1,18 +1,26 @@
 #include "web/layer/display_lists.h"
 
+#include <algorithm>
+
 namespace tessivo::gllayer {
 
-namespace {
-// GL's minimum guaranteed nesting of glCallList.
-constexpr int maximumCallDepth = 64;
-} // namespace
+Word* DisplayLists::append(Word row, std::size_t words) {
+    std::vector<Word>& kept = compiled.words;
+    kept.push_back(row);
+    const std::size_t start = kept.size();
+    kept.resize(start + words);
+    return kept.data() + start;
+}
 
-bool DisplayLists::record(Call call) {
-    if (!compiling()) {
-        return false;
+PixelRows DisplayLists::keep(PixelRows rows, std::size_t rowBytes, int rowCount) {
+    if (!rows.first) {
+        return {nullptr, rowBytes};
     }
-    compiled.push_back(std::move(call));
-    return compileMode == GL_COMPILE;
+    std::vector<std::uint8_t>& copy = compiled.pixels.emplace_back(rowBytes * rowCount);
+    for (int y = 0; y < rowCount; ++y) {
+        std::copy_n(rows.first + y * rows.stride, rowBytes, copy.begin() + y * rowBytes);
+    }
+    return {copy.data(), rowBytes};
 }
 
 GLuint DisplayLists::generate(GLsizei range) {
@@ -29,7 +37,7 @@ GLuint DisplayLists::generate(GLsizei range) {
         }
     }
     for (GLsizei i = 0; i < range; ++i) {
-        lists[first + static_cast<GLuint>(i)] = std::make_shared<std::vector<Call>>();
+        lists[first + static_cast<GLuint>(i)] = std::make_shared<List>();
     }
     return first;
 }
@@ -41,12 +49,12 @@ void DisplayLists::remove(GLuint first, GLsizei range) {
 }
 
 bool DisplayLists::beginList(GLuint list, GLenum mode) {
-    if (compiling() || list == 0) {
+    if (compiling() || list == 0 || (mode != GL_COMPILE && mode != GL_COMPILE_AND_EXECUTE)) {
         return false;
     }
     compilingList = list;
     compileMode = mode;
-    compiled.clear();
+    compiled = List();
     return true;
 }
 
@@ -54,30 +62,17 @@ bool DisplayLists::endList() {
     if (!compiling()) {
         return false;
     }
-    lists[compilingList] = std::make_shared<const std::vector<Call>>(std::move(compiled));
-    compiled.clear();
+    // Moving the list keeps the pixel copies where the kept calls point.
+    lists[compilingList] = std::make_shared<const List>(std::move(compiled));
+    compiled = List();
     compilingList = 0;
     return true;
-}
-
-void DisplayLists::call(GLuint list) {
-    const auto found = lists.find(list);
-    if (found == lists.end() || callDepth >= maximumCallDepth) {
-        return;
-    }
-    ++callDepth;
-    // Held while it runs, so that a list redefined meanwhile still runs as recorded.
-    const auto calls = found->second;
-    for (const Call& c : *calls) {
-        c();
-    }
-    --callDepth;
 }
 
 void DisplayLists::clear() {
     lists.clear();
     compilingList = 0;
-    compiled.clear();
+    compiled = List();
     callDepth = 0;
 }
 

@@ -73,7 +73,6 @@
 #define glTexCoordPointer tlTexCoordPointer
 #define glArrayElement tlArrayElement
 #define glDrawArrays tlDrawArrays
-#define glDrawElements tlDrawElements
 #define glLightf tlLightf
 #define glLightfv tlLightfv
 #define glLightModelf tlLightModelf
@@ -82,24 +81,15 @@
 #define glMaterialf tlMaterialf
 #define glMaterialfv tlMaterialfv
 #define glColorMaterial tlColorMaterial
-#define glShadeModel tlShadeModel
 #define glEnable tlEnable
 #define glDisable tlDisable
 #define glIsEnabled tlIsEnabled
 #define glBlendFunc tlBlendFunc
 #define glDepthMask tlDepthMask
-#define glDepthFunc tlDepthFunc
-#define glDepthRange tlDepthRange
-#define glColorMask tlColorMask
 #define glLineWidth tlLineWidth
-#define glPointSize tlPointSize
-#define glPolygonOffset tlPolygonOffset
-#define glCullFace tlCullFace
-#define glFrontFace tlFrontFace
 #define glScissor tlScissor
 #define glViewport tlViewport
 #define glClearColor tlClearColor
-#define glClearDepth tlClearDepth
 #define glClear tlClear
 #define glPushAttrib tlPushAttrib
 #define glPopAttrib tlPopAttrib
@@ -146,3 +136,16 @@
 #define glutStrokeWidth tlutStrokeWidth
 #define glutStrokeLength tlutStrokeLength
 #define glutSwapBuffers tlutSwapBuffers
+
+// GL calls the layer leaves out, since the program never makes them: a call to one fails to
+// compile, rather than reaching the real GL behind the layer.
+#define glDrawElements glDrawElements_is_left_out_of_the_gl_layer
+#define glShadeModel glShadeModel_is_left_out_of_the_gl_layer
+#define glDepthFunc glDepthFunc_is_left_out_of_the_gl_layer
+#define glDepthRange glDepthRange_is_left_out_of_the_gl_layer
+#define glColorMask glColorMask_is_left_out_of_the_gl_layer
+#define glPointSize glPointSize_is_left_out_of_the_gl_layer
+#define glPolygonOffset glPolygonOffset_is_left_out_of_the_gl_layer
+#define glCullFace glCullFace_is_left_out_of_the_gl_layer
+#define glFrontFace glFrontFace_is_left_out_of_the_gl_layer
+#define glClearDepth glClearDepth_is_left_out_of_the_gl_layer

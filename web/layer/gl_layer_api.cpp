@@ -1,45 +1,470 @@
-// The GL entry points of the layer. Each is thin: it records itself when a display list is
-// being compiled (GL compiles these calls), converts its arguments and hands over to the Layer.
+// The GL entry points of the layer and the table of calls that drives them. An entry point only
+// turns its arguments into the values its handler takes and issues the call; the call's row in
+// the table decides whether it runs now, is kept in the display list being compiled, or both,
+// and plays it again when the list is called.
 
+#include "web/layer/call_table.h"
 #include "web/layer/gl_layer_functions.h"
 #include "web/layer/layer.h"
 
+#include <algorithm>
 #include <array>
+#include <functional>
+#include <iterator>
 
-using tessivo::gllayer::Layer;
-using tessivo::gllayer::Matrix4;
-using tessivo::gllayer::Rgba;
+using namespace tessivo::gllayer;
 
 namespace {
+
+using Matrix = std::array<double, 16>;
+
+// ---- Handlers -------------------------------------------------------------------------------
+
+void normal(Layer& l, const Point3& n) {
+    l.state.current.normal = n;
+}
+
+void texCoord(Layer& l, double s, double t) {
+    l.state.current.texCoord = {s, t, 0.0, 1.0};
+}
+
+void loadIdentity(Layer& l) {
+    l.currentStack().load(Matrix4());
+}
+
+void loadMatrix(Layer& l, const Matrix& m) {
+    l.currentStack().load(Matrix4::fromColumns(m.data()));
+}
+
+void multiplyMatrix(Layer& l, const Matrix& m) {
+    l.currentStack().multiply(Matrix4::fromColumns(m.data()));
+}
+
+void translate(Layer& l, double x, double y, double z) {
+    l.currentStack().multiply(Matrix4::translation(x, y, z));
+}
+
+void rotate(Layer& l, double angle, double x, double y, double z) {
+    l.currentStack().multiply(Matrix4::rotation(angle, x, y, z));
+}
+
+void scale(Layer& l, double x, double y, double z) {
+    l.currentStack().multiply(Matrix4::scaling(x, y, z));
+}
+
+void ortho(Layer& l, double left, double right, double bottom, double top, double zNear,
+           double zFar) {
+    l.currentStack().multiply(Matrix4::ortho(left, right, bottom, top, zNear, zFar));
+}
+
+void frustum(Layer& l, double left, double right, double bottom, double top, double zNear,
+             double zFar) {
+    l.currentStack().multiply(Matrix4::frustum(left, right, bottom, top, zNear, zFar));
+}
+
+void setClientState(Layer& l, GLenum array, bool enabled) {
+    if (ArrayPointer* a = l.arrays.byKind(array)) {
+        a->enabled = enabled;
+    } else {
+        l.setError(GL_INVALID_ENUM);
+    }
+}
+
+void enableClientState(Layer& l, GLenum array) {
+    setClientState(l, array, true);
+}
+
+void disableClientState(Layer& l, GLenum array) {
+    setClientState(l, array, false);
+}
+
+void setPointer(Layer& l, GLenum array, GLint size, GLenum type, GLsizei stride,
+                const GLvoid* pointer) {
+    ArrayPointer& a = *l.arrays.byKind(array);
+    a = {a.enabled, size, type, stride, pointer};
+}
+
+void vertexPointer(Layer& l, GLint size, GLenum type, GLsizei stride, const GLvoid* pointer) {
+    setPointer(l, GL_VERTEX_ARRAY, size, type, stride, pointer);
+}
+
+void normalPointer(Layer& l, GLenum type, GLsizei stride, const GLvoid* pointer) {
+    setPointer(l, GL_NORMAL_ARRAY, 3, type, stride, pointer);
+}
+
+void colourPointer(Layer& l, GLint size, GLenum type, GLsizei stride, const GLvoid* pointer) {
+    setPointer(l, GL_COLOR_ARRAY, size, type, stride, pointer);
+}
+
+void texCoordPointer(Layer& l, GLint size, GLenum type, GLsizei stride, const GLvoid* pointer) {
+    setPointer(l, GL_TEXTURE_COORD_ARRAY, size, type, stride, pointer);
+}
+
+// They issue the calls they stand for, so they come after the table.
+void arrayElement(Layer& l, GLint i);
+void drawArrays(Layer& l, GLenum mode, GLint first, GLsizei count);
+
+void enable(Layer& l, GLenum cap) {
+    l.setEnabled(cap, true);
+}
+
+void disable(Layer& l, GLenum cap) {
+    l.setEnabled(cap, false);
+}
+
+GLboolean isEnabled(Layer& l, GLenum cap) {
+    return l.isEnabled(cap) ? GL_TRUE : GL_FALSE;
+}
+
+bool isBlendFactor(GLenum f, bool source) {
+    switch (f) {
+    case GL_ZERO:
+    case GL_ONE:
+    case GL_SRC_ALPHA:
+    case GL_ONE_MINUS_SRC_ALPHA:
+    case GL_DST_ALPHA:
+    case GL_ONE_MINUS_DST_ALPHA:
+        return true;
+    case GL_SRC_COLOR:
+    case GL_ONE_MINUS_SRC_COLOR:
+        return !source;
+    case GL_DST_COLOR:
+    case GL_ONE_MINUS_DST_COLOR:
+    case GL_SRC_ALPHA_SATURATE:
+        return source;
+    default:
+        return false;
+    }
+}
+
+void blendFunction(Layer& l, GLenum source, GLenum destination) {
+    if (!isBlendFactor(source, true) || !isBlendFactor(destination, false)) {
+        l.setError(GL_INVALID_ENUM);
+        return;
+    }
+    l.state.colourBuffer.blendSource = source;
+    l.state.colourBuffer.blendDestination = destination;
+}
+
+void depthMask(Layer& l, GLboolean flag) {
+    l.state.depthBuffer.write = flag != GL_FALSE;
+}
+
+void lineWidth(Layer& l, GLfloat width) {
+    if (!(width > 0.0f)) {
+        l.setError(GL_INVALID_VALUE);
+        return;
+    }
+    l.state.line.width = width;
+}
+
+void scissor(Layer& l, GLint x, GLint y, GLsizei width, GLsizei height) {
+    if (width < 0 || height < 0) {
+        l.setError(GL_INVALID_VALUE);
+        return;
+    }
+    l.state.scissor.box = {x, y, width, height};
+}
+
+void viewport(Layer& l, GLint x, GLint y, GLsizei width, GLsizei height) {
+    if (width < 0 || height < 0) {
+        l.setError(GL_INVALID_VALUE);
+        return;
+    }
+    l.state.viewport = {{x, y, width, height}, true};
+}
+
+void clearColour(Layer& l, const Rgba& c) {
+    l.state.colourBuffer.clearColour = c;
+}
+
+void textureParameter(Layer& l, GLenum target, GLenum pname, GLint value) {
+    if (target != GL_TEXTURE_2D) {
+        l.setError(GL_INVALID_ENUM);
+        return;
+    }
+    l.textureParameter(pname, value);
+}
+
+// The one texture environment: the texture modulates the colour.
+void textureEnvironment(Layer& l, GLenum target, GLenum pname, GLint value) {
+    if (target != GL_TEXTURE_ENV || pname != GL_TEXTURE_ENV_MODE ||
+        static_cast<GLenum>(value) != GL_MODULATE) {
+        l.setError(GL_INVALID_ENUM);
+    }
+}
+
+GLuint generateLists(Layer& l, GLsizei range) {
+    return l.lists.generate(range);
+}
+
+void deleteLists(Layer& l, GLuint list, GLsizei range) {
+    l.lists.remove(list, range);
+}
+
+GLboolean isList(Layer& l, GLuint list) {
+    return l.lists.exists(list) ? GL_TRUE : GL_FALSE;
+}
+
+void newList(Layer& l, GLuint list, GLenum mode) {
+    if (mode != GL_COMPILE && mode != GL_COMPILE_AND_EXECUTE) {
+        l.setError(GL_INVALID_ENUM);
+    } else if (!l.lists.beginList(list, mode)) {
+        l.setError(list == 0 ? GL_INVALID_VALUE : GL_INVALID_OPERATION);
+    }
+}
+
+void endList(Layer& l) {
+    if (!l.lists.endList()) {
+        l.setError(GL_INVALID_OPERATION);
+    }
+}
+
+// Plays the list's calls through the table, so it comes after it.
+void callList(Layer& l, GLuint list);
+
+void initNames(Layer& l) {
+    if (l.selecting()) {
+        l.selection().initNames();
+    }
+}
+
+void pushName(Layer& l, GLuint name) {
+    if (l.selecting()) {
+        l.selection().pushName(name);
+    }
+}
+
+void popName(Layer& l) {
+    if (l.selecting() && !l.selection().popName()) {
+        l.setError(GL_STACK_UNDERFLOW);
+    }
+}
+
+void loadName(Layer& l, GLuint name) {
+    if (l.selecting() && !l.selection().loadName(name)) {
+        l.setError(GL_INVALID_OPERATION);
+    }
+}
+
+void getIntegers(Layer& l, GLenum pname, GLint* params) {
+    if (pname == GL_VIEWPORT) {
+        const auto& v = l.viewport();
+        std::copy(v.begin(), v.end(), params);
+    } else if (pname == GL_MATRIX_MODE) {
+        params[0] = static_cast<GLint>(l.state.transform.matrixMode);
+    } else {
+        l.setError(GL_INVALID_ENUM);
+    }
+}
+
+void getDoubles(Layer& l, GLenum pname, GLdouble* params) {
+    switch (pname) {
+    case GL_MODELVIEW_MATRIX:
+    case GL_PROJECTION_MATRIX:
+    case GL_TEXTURE_MATRIX: {
+        const GLenum mode = pname == GL_MODELVIEW_MATRIX    ? GL_MODELVIEW
+                            : pname == GL_PROJECTION_MATRIX ? GL_PROJECTION
+                                                            : GL_TEXTURE;
+        const auto& m = l.stack(mode).top().m;
+        std::copy(m.begin(), m.end(), params);
+        return;
+    }
+    case GL_VIEWPORT: {
+        const auto& v = l.viewport();
+        std::copy(v.begin(), v.end(), params);
+        return;
+    }
+    case GL_CURRENT_COLOR:
+        std::copy(l.state.current.colour.begin(), l.state.current.colour.end(), params);
+        return;
+    case GL_LINE_WIDTH:
+        params[0] = l.state.line.width;
+        return;
+    case GL_MATRIX_MODE:
+        params[0] = l.state.transform.matrixMode;
+        return;
+    default:
+        l.setError(GL_INVALID_ENUM);
+    }
+}
+
+// One buffer is readable: the one being drawn into.
+void readBuffer(Layer&, GLenum) {}
+
+void finish(Layer& l) {
+    l.flush();
+}
+
+// ---- The table ------------------------------------------------------------------------------
+
+constexpr Recording compiled = Recording::Compiled;
+constexpr Recording immediate = Recording::Immediate;
+constexpr Recording expanded = Recording::Expanded;
+
+constexpr CallRow callTable[] = {
+    // Immediate mode and current attributes.
+    row<&Layer::begin>("glBegin", compiled),
+    row<&Layer::end>("glEnd", compiled),
+    row<&Layer::vertex>("glVertex", compiled),
+    row<normal>("glNormal", compiled),
+    row<&Layer::setColour>("glColor", compiled),
+    row<texCoord>("glTexCoord", compiled),
+    row<&Layer::rectangle>("glRect", compiled),
+    // Matrices.
+    row<&Layer::matrixMode>("glMatrixMode", compiled),
+    row<loadIdentity>("glLoadIdentity", compiled),
+    row<&Layer::pushMatrix>("glPushMatrix", compiled),
+    row<&Layer::popMatrix>("glPopMatrix", compiled),
+    row<loadMatrix>("glLoadMatrix", compiled),
+    row<multiplyMatrix>("glMultMatrix", compiled),
+    row<translate>("glTranslate", compiled),
+    row<rotate>("glRotate", compiled),
+    row<scale>("glScale", compiled),
+    row<ortho>("glOrtho", compiled),
+    row<frustum>("glFrustum", compiled),
+    // Client-side arrays.
+    row<enableClientState>("glEnableClientState", immediate),
+    row<disableClientState>("glDisableClientState", immediate),
+    row<vertexPointer>("glVertexPointer", immediate),
+    row<normalPointer>("glNormalPointer", immediate),
+    row<colourPointer>("glColorPointer", immediate),
+    row<texCoordPointer>("glTexCoordPointer", immediate),
+    row<arrayElement>("glArrayElement", expanded),
+    row<drawArrays>("glDrawArrays", expanded),
+    // Lighting.
+    row<&Layer::light>("glLight", compiled),
+    row<&Layer::lightModel>("glLightModel", compiled),
+    row<&Layer::material>("glMaterial", compiled),
+    row<&Layer::colourMaterial>("glColorMaterial", compiled),
+    // Capabilities, fragments and the framebuffer.
+    row<enable>("glEnable", compiled),
+    row<disable>("glDisable", compiled),
+    row<isEnabled>("glIsEnabled", immediate),
+    row<blendFunction>("glBlendFunc", compiled),
+    row<depthMask>("glDepthMask", compiled),
+    row<lineWidth>("glLineWidth", compiled),
+    row<scissor>("glScissor", compiled),
+    row<viewport>("glViewport", compiled),
+    row<clearColour>("glClearColor", compiled),
+    row<&Layer::clear>("glClear", compiled),
+    // Attribute stacks.
+    row<&Layer::pushAttributes>("glPushAttrib", compiled),
+    row<&Layer::popAttributes>("glPopAttrib", compiled),
+    row<&Layer::pushClientAttributes>("glPushClientAttrib", immediate),
+    row<&Layer::popClientAttributes>("glPopClientAttrib", immediate),
+    // The one texture.
+    row<&Layer::textureImage>("glTexImage2D", compiled),
+    row<textureParameter>("glTexParameter", compiled),
+    row<textureEnvironment>("glTexEnv", compiled),
+    row<&Layer::pixelStore>("glPixelStore", immediate),
+    // Display lists.
+    row<generateLists>("glGenLists", immediate),
+    row<deleteLists>("glDeleteLists", immediate),
+    row<isList>("glIsList", immediate),
+    row<newList>("glNewList", immediate),
+    row<endList>("glEndList", immediate),
+    row<callList>("glCallList", compiled),
+    // Selection.
+    row<&Layer::selectBuffer>("glSelectBuffer", immediate),
+    row<&Layer::renderMode>("glRenderMode", immediate),
+    row<initNames>("glInitNames", compiled),
+    row<pushName>("glPushName", compiled),
+    row<popName>("glPopName", compiled),
+    row<loadName>("glLoadName", compiled),
+    // Queries, reading back, synchronisation.
+    row<getIntegers>("glGetIntegerv", immediate),
+    row<getDoubles>("glGetDoublev", immediate),
+    row<&Layer::takeError>("glGetError", immediate),
+    row<readBuffer>("glReadBuffer", compiled),
+    row<&Layer::readPixels>("glReadPixels", immediate),
+    row<&Layer::flush>("glFlush", immediate),
+    row<finish>("glFinish", immediate),
+};
+
+template <auto handler> constexpr Word rowOf() {
+    for (std::size_t i = 0; i < std::size(callTable); ++i) {
+        if (callTable[i].play == &calls::Handler<handler>::play) {
+            return static_cast<Word>(i);
+        }
+    }
+    return static_cast<Word>(std::size(callTable));
+}
+
+// Runs the call, or keeps it in the list being compiled, or both, as its row says.
+template <auto handler, typename... Given> auto issue(Layer& l, const Given&... given) {
+    constexpr Word number = rowOf<handler>();
+    static_assert(number < std::size(callTable), "every call has its row in the table");
+    using Call = calls::Handler<handler>;
+    if constexpr (callTable[number].recording == Recording::Compiled) {
+        if (l.lists.compiling()) {
+            Call::keep(l.lists.append(number, Call::words), given...);
+            if (!l.lists.executing()) {
+                return;
+            }
+        }
+    }
+    return std::invoke(handler, l, given...);
+}
+
+void playList(Layer& l, const DisplayLists::List& list) {
+    const Word* at = list.words.data();
+    const Word* const end = at + list.words.size();
+    while (at < end) {
+        const CallRow& call = callTable[*at];
+        at = call.play(l, at + 1);
+    }
+}
+
+void callList(Layer& l, GLuint list) {
+    l.lists.call(list, [&l](const DisplayLists::List& kept) { playList(l, kept); });
+}
+
+// One element of the enabled arrays, issued as the calls it stands for, so that a display list
+// compiled meanwhile keeps the values rather than the program's pointers.
+void arrayElement(Layer& l, GLint i) {
+    const ClientArrays& a = l.arrays;
+    if (a.colour.enabled) {
+        const auto c = [&](int k) { return static_cast<float>(a.colour.component(i, k, true)); };
+        issue<&Layer::setColour>(l, Rgba{c(0), c(1), c(2), a.colour.size > 3 ? c(3) : 1.0f});
+    }
+    if (a.texCoord.enabled) {
+        issue<texCoord>(l, a.texCoord.component(i, 0),
+                        a.texCoord.size > 1 ? a.texCoord.component(i, 1) : 0.0);
+    }
+    if (a.normal.enabled) {
+        issue<normal>(l, Point3{a.normal.component(i, 0), a.normal.component(i, 1),
+                                a.normal.component(i, 2)});
+    }
+    if (a.vertex.enabled) {
+        const auto v = [&](int k, double otherwise) {
+            return a.vertex.size > k ? a.vertex.component(i, k) : otherwise;
+        };
+        issue<&Layer::vertex>(l, v(0, 0.0), v(1, 0.0), v(2, 0.0), v(3, 1.0));
+    }
+}
+
+void drawArrays(Layer& l, GLenum mode, GLint first, GLsizei count) {
+    issue<&Layer::begin>(l, mode);
+    for (GLint i = first; i < first + count; ++i) {
+        arrayElement(l, i);
+    }
+    issue<&Layer::end>(l);
+}
 
 Layer& gl() {
     return Layer::instance();
 }
 
-// Asks first, so that the call is wrapped for keeping only while a list is being compiled.
-template <typename Call> bool recorded(const Call& call) {
-    return gl().lists.compiling() && gl().lists.record(call);
-}
-
-// Runs the rest of the function only when it is not just being compiled into a display list.
-#define COMPILED_AS(...)                                                                           \
-    if (recorded([=] { __VA_ARGS__; })) {                                                          \
-        return;                                                                                    \
-    }
-
-template <typename T> std::array<T, 16> sixteen(const T* m) {
-    std::array<T, 16> a;
+template <typename T> Matrix sixteen(const T* m) {
+    Matrix a;
     std::copy(m, m + 16, a.begin());
     return a;
 }
 
-template <typename T> std::array<double, 16> widened(const std::array<T, 16>& m) {
-    std::array<double, 16> a;
-    std::copy(m.begin(), m.end(), a.begin());
-    return a;
-}
-
-std::array<float, 4> four(GLenum pname, const GLfloat* p) {
+// The four values of a vector parameter; GL reads only one value of a scalar parameter and three
+// of a direction.
+Rgba four(GLenum pname, const GLfloat* p) {
     const bool single = pname == GL_SHININESS || pname == GL_SPOT_EXPONENT ||
                         pname == GL_SPOT_CUTOFF || pname == GL_CONSTANT_ATTENUATION ||
                         pname == GL_LINEAR_ATTENUATION || pname == GL_QUADRATIC_ATTENUATION ||
@@ -48,28 +473,27 @@ std::array<float, 4> four(GLenum pname, const GLfloat* p) {
     return {p[0], single ? 0.0f : p[1], single ? 0.0f : p[2], single || three ? 0.0f : p[3]};
 }
 
-void colour(double r, double g, double b, double a) {
-    gl().setColour({static_cast<float>(r), static_cast<float>(g), static_cast<float>(b),
-                    static_cast<float>(a)});
+Rgba rgba(double r, double g, double b, double a) {
+    return {static_cast<float>(r), static_cast<float>(g), static_cast<float>(b),
+            static_cast<float>(a)};
 }
 
 } // namespace
 
+// ---- Entry points ---------------------------------------------------------------------------
+
 extern "C" {
 
 void tlBegin(GLenum mode) {
-    COMPILED_AS(tlBegin(mode));
-    gl().begin(mode);
+    issue<&Layer::begin>(gl(), mode);
 }
 
 void tlEnd(void) {
-    COMPILED_AS(tlEnd());
-    gl().end();
+    issue<&Layer::end>(gl());
 }
 
 void tlVertex4d(GLdouble x, GLdouble y, GLdouble z, GLdouble w) {
-    COMPILED_AS(tlVertex4d(x, y, z, w));
-    gl().vertex(x, y, z, w);
+    issue<&Layer::vertex>(gl(), x, y, z, w);
 }
 
 void tlVertex2d(GLdouble x, GLdouble y) {
@@ -105,8 +529,7 @@ void tlVertex3fv(const GLfloat* v) {
 }
 
 void tlNormal3d(GLdouble x, GLdouble y, GLdouble z) {
-    COMPILED_AS(tlNormal3d(x, y, z));
-    gl().state.normal = {x, y, z};
+    issue<normal>(gl(), Point3{x, y, z});
 }
 
 void tlNormal3f(GLfloat x, GLfloat y, GLfloat z) {
@@ -122,8 +545,7 @@ void tlNormal3fv(const GLfloat* v) {
 }
 
 void tlColor4d(GLdouble r, GLdouble g, GLdouble b, GLdouble a) {
-    COMPILED_AS(tlColor4d(r, g, b, a));
-    colour(r, g, b, a);
+    issue<&Layer::setColour>(gl(), rgba(r, g, b, a));
 }
 
 void tlColor3d(GLdouble r, GLdouble g, GLdouble b) {
@@ -155,8 +577,7 @@ void tlColor4fv(const GLfloat* v) {
 }
 
 void tlTexCoord2d(GLdouble s, GLdouble t) {
-    COMPILED_AS(tlTexCoord2d(s, t));
-    gl().state.texCoord = {s, t, 0.0, 1.0};
+    issue<texCoord>(gl(), s, t);
 }
 
 void tlTexCoord2f(GLfloat s, GLfloat t) {
@@ -164,8 +585,7 @@ void tlTexCoord2f(GLfloat s, GLfloat t) {
 }
 
 void tlRectd(GLdouble x1, GLdouble y1, GLdouble x2, GLdouble y2) {
-    COMPILED_AS(tlRectd(x1, y1, x2, y2));
-    gl().rectangle(x1, y1, x2, y2);
+    issue<&Layer::rectangle>(gl(), x1, y1, x2, y2);
 }
 
 void tlRectf(GLfloat x1, GLfloat y1, GLfloat x2, GLfloat y2) {
@@ -177,48 +597,39 @@ void tlRecti(GLint x1, GLint y1, GLint x2, GLint y2) {
 }
 
 void tlMatrixMode(GLenum mode) {
-    COMPILED_AS(tlMatrixMode(mode));
-    gl().matrixMode(mode);
+    issue<&Layer::matrixMode>(gl(), mode);
 }
 
 void tlLoadIdentity(void) {
-    COMPILED_AS(tlLoadIdentity());
-    gl().currentStack().load(Matrix4());
+    issue<loadIdentity>(gl());
 }
 
 void tlPushMatrix(void) {
-    COMPILED_AS(tlPushMatrix());
-    gl().pushMatrix();
+    issue<&Layer::pushMatrix>(gl());
 }
 
 void tlPopMatrix(void) {
-    COMPILED_AS(tlPopMatrix());
-    gl().popMatrix();
+    issue<&Layer::popMatrix>(gl());
 }
 
 void tlLoadMatrixd(const GLdouble* m) {
-    const auto values = sixteen(m);
-    COMPILED_AS(tlLoadMatrixd(values.data()));
-    gl().currentStack().load(Matrix4::fromColumns(values.data()));
+    issue<loadMatrix>(gl(), sixteen(m));
 }
 
 void tlLoadMatrixf(const GLfloat* m) {
-    tlLoadMatrixd(widened(sixteen(m)).data());
+    issue<loadMatrix>(gl(), sixteen(m));
 }
 
 void tlMultMatrixd(const GLdouble* m) {
-    const auto values = sixteen(m);
-    COMPILED_AS(tlMultMatrixd(values.data()));
-    gl().currentStack().multiply(Matrix4::fromColumns(values.data()));
+    issue<multiplyMatrix>(gl(), sixteen(m));
 }
 
 void tlMultMatrixf(const GLfloat* m) {
-    tlMultMatrixd(widened(sixteen(m)).data());
+    issue<multiplyMatrix>(gl(), sixteen(m));
 }
 
 void tlTranslated(GLdouble x, GLdouble y, GLdouble z) {
-    COMPILED_AS(tlTranslated(x, y, z));
-    gl().currentStack().multiply(Matrix4::translation(x, y, z));
+    issue<translate>(gl(), x, y, z);
 }
 
 void tlTranslatef(GLfloat x, GLfloat y, GLfloat z) {
@@ -226,8 +637,7 @@ void tlTranslatef(GLfloat x, GLfloat y, GLfloat z) {
 }
 
 void tlRotated(GLdouble angle, GLdouble x, GLdouble y, GLdouble z) {
-    COMPILED_AS(tlRotated(angle, x, y, z));
-    gl().currentStack().multiply(Matrix4::rotation(angle, x, y, z));
+    issue<rotate>(gl(), angle, x, y, z);
 }
 
 void tlRotatef(GLfloat angle, GLfloat x, GLfloat y, GLfloat z) {
@@ -235,8 +645,7 @@ void tlRotatef(GLfloat angle, GLfloat x, GLfloat y, GLfloat z) {
 }
 
 void tlScaled(GLdouble x, GLdouble y, GLdouble z) {
-    COMPILED_AS(tlScaled(x, y, z));
-    gl().currentStack().multiply(Matrix4::scaling(x, y, z));
+    issue<scale>(gl(), x, y, z);
 }
 
 void tlScalef(GLfloat x, GLfloat y, GLfloat z) {
@@ -245,269 +654,168 @@ void tlScalef(GLfloat x, GLfloat y, GLfloat z) {
 
 void tlOrtho(GLdouble left, GLdouble right, GLdouble bottom, GLdouble top, GLdouble zNear,
              GLdouble zFar) {
-    COMPILED_AS(tlOrtho(left, right, bottom, top, zNear, zFar));
-    gl().currentStack().multiply(Matrix4::ortho(left, right, bottom, top, zNear, zFar));
+    issue<ortho>(gl(), left, right, bottom, top, zNear, zFar);
 }
 
 void tlFrustum(GLdouble left, GLdouble right, GLdouble bottom, GLdouble top, GLdouble zNear,
                GLdouble zFar) {
-    COMPILED_AS(tlFrustum(left, right, bottom, top, zNear, zFar));
-    gl().currentStack().multiply(Matrix4::frustum(left, right, bottom, top, zNear, zFar));
+    issue<frustum>(gl(), left, right, bottom, top, zNear, zFar);
 }
 
-// Client state is not compiled into display lists: it belongs to the program, not to GL.
 void tlEnableClientState(GLenum array) {
-    if (auto* a = gl().arrays.byKind(array)) {
-        a->enabled = true;
-    }
+    issue<enableClientState>(gl(), array);
 }
 
 void tlDisableClientState(GLenum array) {
-    if (auto* a = gl().arrays.byKind(array)) {
-        a->enabled = false;
-    }
+    issue<disableClientState>(gl(), array);
 }
 
 void tlVertexPointer(GLint size, GLenum type, GLsizei stride, const GLvoid* pointer) {
-    gl().arrays.vertex = {gl().arrays.vertex.enabled, size, type, stride, pointer};
+    issue<vertexPointer>(gl(), size, type, stride, pointer);
 }
 
 void tlNormalPointer(GLenum type, GLsizei stride, const GLvoid* pointer) {
-    gl().arrays.normal = {gl().arrays.normal.enabled, 3, type, stride, pointer};
+    issue<normalPointer>(gl(), type, stride, pointer);
 }
 
 void tlColorPointer(GLint size, GLenum type, GLsizei stride, const GLvoid* pointer) {
-    gl().arrays.colour = {gl().arrays.colour.enabled, size, type, stride, pointer};
+    issue<colourPointer>(gl(), size, type, stride, pointer);
 }
 
 void tlTexCoordPointer(GLint size, GLenum type, GLsizei stride, const GLvoid* pointer) {
-    gl().arrays.texCoord = {gl().arrays.texCoord.enabled, size, type, stride, pointer};
+    issue<texCoordPointer>(gl(), size, type, stride, pointer);
 }
 
-// One element of the enabled arrays, issued as the immediate-mode calls it stands for, so that
-// a display list compiled meanwhile keeps the values rather than the program's pointers.
 void tlArrayElement(GLint i) {
-    const auto& a = gl().arrays;
-    if (a.colour.enabled) {
-        const auto c = [&](int k) { return a.colour.component(i, k, true); };
-        tlColor4d(c(0), c(1), c(2), a.colour.size > 3 ? c(3) : 1.0);
-    }
-    if (a.texCoord.enabled) {
-        tlTexCoord2d(a.texCoord.component(i, 0),
-                     a.texCoord.size > 1 ? a.texCoord.component(i, 1) : 0.0);
-    }
-    if (a.normal.enabled) {
-        tlNormal3d(a.normal.component(i, 0), a.normal.component(i, 1), a.normal.component(i, 2));
-    }
-    if (a.vertex.enabled) {
-        const auto v = [&](int k, double otherwise) {
-            return a.vertex.size > k ? a.vertex.component(i, k) : otherwise;
-        };
-        tlVertex4d(v(0, 0.0), v(1, 0.0), v(2, 0.0), v(3, 1.0));
-    }
+    issue<arrayElement>(gl(), i);
 }
 
 void tlDrawArrays(GLenum mode, GLint first, GLsizei count) {
-    tlBegin(mode);
-    for (GLint i = first; i < first + count; ++i) {
-        tlArrayElement(i);
-    }
-    tlEnd();
+    issue<drawArrays>(gl(), mode, first, count);
 }
 
-void tlDrawElements(GLenum mode, GLsizei count, GLenum type, const GLvoid* indices) {
-    tlBegin(mode);
-    for (GLsizei i = 0; i < count; ++i) {
-        GLint index = 0;
-        if (type == GL_UNSIGNED_INT) {
-            index = static_cast<GLint>(static_cast<const GLuint*>(indices)[i]);
-        } else if (type == GL_UNSIGNED_SHORT) {
-            index = static_cast<const GLushort*>(indices)[i];
-        } else {
-            index = static_cast<const GLubyte*>(indices)[i];
-        }
-        tlArrayElement(index);
-    }
-    tlEnd();
+void tlLightfv(GLenum which, GLenum pname, const GLfloat* params) {
+    issue<&Layer::light>(gl(), which, pname, four(pname, params));
 }
 
-void tlLightfv(GLenum light, GLenum pname, const GLfloat* params) {
-    const auto values = four(pname, params);
-    COMPILED_AS(tlLightfv(light, pname, values.data()));
-    gl().light(light, pname, values.data());
-}
-
-void tlLightf(GLenum light, GLenum pname, GLfloat param) {
-    tlLightfv(light, pname, &param);
+void tlLightf(GLenum which, GLenum pname, GLfloat param) {
+    issue<&Layer::light>(gl(), which, pname, Rgba{param, 0.0f, 0.0f, 0.0f});
 }
 
 void tlLightModelfv(GLenum pname, const GLfloat* params) {
-    const auto values = four(pname, params);
-    COMPILED_AS(tlLightModelfv(pname, values.data()));
-    gl().lightModel(pname, values.data());
+    issue<&Layer::lightModel>(gl(), pname, four(pname, params));
 }
 
 void tlLightModelf(GLenum pname, GLfloat param) {
-    tlLightModelfv(pname, &param);
+    issue<&Layer::lightModel>(gl(), pname, Rgba{param, 0.0f, 0.0f, 0.0f});
 }
 
 void tlLightModeli(GLenum pname, GLint param) {
-    const GLfloat value = static_cast<GLfloat>(param);
-    tlLightModelfv(pname, &value);
+    tlLightModelf(pname, static_cast<GLfloat>(param));
 }
 
 void tlMaterialfv(GLenum face, GLenum pname, const GLfloat* params) {
-    const auto values = four(pname, params);
-    COMPILED_AS(tlMaterialfv(face, pname, values.data()));
-    gl().material(face, pname, values.data());
+    issue<&Layer::material>(gl(), face, pname, four(pname, params));
 }
 
 void tlMaterialf(GLenum face, GLenum pname, GLfloat param) {
-    tlMaterialfv(face, pname, &param);
+    issue<&Layer::material>(gl(), face, pname, Rgba{param, 0.0f, 0.0f, 0.0f});
 }
 
 void tlColorMaterial(GLenum face, GLenum mode) {
-    COMPILED_AS(tlColorMaterial(face, mode));
-    gl().colourMaterial(face, mode);
-}
-
-void tlShadeModel(GLenum mode) {
-    COMPILED_AS(tlShadeModel(mode));
-    gl().state.shadeModel = mode;
+    issue<&Layer::colourMaterial>(gl(), face, mode);
 }
 
 void tlEnable(GLenum cap) {
-    COMPILED_AS(tlEnable(cap));
-    gl().setEnabled(cap, true);
+    issue<enable>(gl(), cap);
 }
 
 void tlDisable(GLenum cap) {
-    COMPILED_AS(tlDisable(cap));
-    gl().setEnabled(cap, false);
+    issue<disable>(gl(), cap);
 }
 
 GLboolean tlIsEnabled(GLenum cap) {
-    return gl().isEnabled(cap) ? GL_TRUE : GL_FALSE;
+    return issue<isEnabled>(gl(), cap);
 }
 
 void tlBlendFunc(GLenum sfactor, GLenum dfactor) {
-    COMPILED_AS(tlBlendFunc(sfactor, dfactor));
-    gl().state.blendSource = sfactor;
-    gl().state.blendDestination = dfactor;
+    issue<blendFunction>(gl(), sfactor, dfactor);
 }
 
 void tlDepthMask(GLboolean flag) {
-    COMPILED_AS(tlDepthMask(flag));
-    gl().state.depthWrite = flag != GL_FALSE;
-}
-
-void tlDepthFunc(GLenum func) {
-    COMPILED_AS(tlDepthFunc(func));
-    gl().state.depthFunction = func;
-}
-
-void tlDepthRange(GLclampd zNear, GLclampd zFar) {
-    COMPILED_AS(tlDepthRange(zNear, zFar));
-    gl().state.depthRange = {zNear, zFar};
-}
-
-void tlColorMask(GLboolean r, GLboolean g, GLboolean b, GLboolean a) {
-    COMPILED_AS(tlColorMask(r, g, b, a));
-    gl().state.colourWrite = {r != GL_FALSE, g != GL_FALSE, b != GL_FALSE, a != GL_FALSE};
+    issue<depthMask>(gl(), flag);
 }
 
 void tlLineWidth(GLfloat width) {
-    COMPILED_AS(tlLineWidth(width));
-    gl().state.lineWidth = width;
-}
-
-void tlPointSize(GLfloat size) {
-    COMPILED_AS(tlPointSize(size));
-    gl().state.pointSize = size;
-}
-
-void tlPolygonOffset(GLfloat factor, GLfloat units) {
-    COMPILED_AS(tlPolygonOffset(factor, units));
-    gl().state.polygonOffsetFactor = factor;
-    gl().state.polygonOffsetUnits = units;
-}
-
-void tlCullFace(GLenum mode) {
-    COMPILED_AS(tlCullFace(mode));
-    gl().state.cullFaceMode = mode;
-}
-
-void tlFrontFace(GLenum mode) {
-    COMPILED_AS(tlFrontFace(mode));
-    gl().state.frontFace = mode;
+    issue<lineWidth>(gl(), width);
 }
 
 void tlScissor(GLint x, GLint y, GLsizei width, GLsizei height) {
-    COMPILED_AS(tlScissor(x, y, width, height));
-    gl().state.scissor = {x, y, width, height};
+    issue<scissor>(gl(), x, y, width, height);
 }
 
 void tlViewport(GLint x, GLint y, GLsizei width, GLsizei height) {
-    COMPILED_AS(tlViewport(x, y, width, height));
-    gl().state.viewport = {x, y, width, height};
-    gl().state.viewportSet = true;
+    issue<viewport>(gl(), x, y, width, height);
 }
 
 void tlClearColor(GLclampf r, GLclampf g, GLclampf b, GLclampf a) {
-    COMPILED_AS(tlClearColor(r, g, b, a));
-    gl().state.clearColour = {r, g, b, a};
-}
-
-void tlClearDepth(GLclampd depth) {
-    COMPILED_AS(tlClearDepth(depth));
-    gl().state.clearDepth = depth;
+    issue<clearColour>(gl(), Rgba{r, g, b, a});
 }
 
 void tlClear(GLbitfield mask) {
-    COMPILED_AS(tlClear(mask));
-    gl().clear(mask);
+    issue<&Layer::clear>(gl(), mask);
 }
 
 void tlPushAttrib(GLbitfield mask) {
-    COMPILED_AS(tlPushAttrib(mask));
-    gl().pushAttributes(mask);
+    issue<&Layer::pushAttributes>(gl(), mask);
 }
 
 void tlPopAttrib(void) {
-    COMPILED_AS(tlPopAttrib());
-    gl().popAttributes();
+    issue<&Layer::popAttributes>(gl());
 }
 
 void tlPushClientAttrib(GLbitfield mask) {
-    gl().pushClientAttributes(mask);
+    issue<&Layer::pushClientAttributes>(gl(), mask);
 }
 
 void tlPopClientAttrib(void) {
-    gl().popClientAttributes();
+    issue<&Layer::popClientAttributes>(gl());
 }
 
-void tlTexImage2D(GLenum, GLint level, GLint, GLsizei width, GLsizei height, GLint, GLenum format,
-                  GLenum type, const GLvoid* pixels) {
-    // Only the base level of the one texture is kept; the program defines no others.
-    if (level == 0) {
-        gl().textureImage(width, height, format, type, pixels);
+void tlTexImage2D(GLenum target, GLint level, GLint, GLsizei width, GLsizei height, GLint,
+                  GLenum format, GLenum type, const GLvoid* pixels) {
+    Layer& l = gl();
+    const int channels = format == GL_RGB ? 3 : format == GL_RGBA ? 4 : 0;
+    if (target != GL_TEXTURE_2D || type != GL_UNSIGNED_BYTE || channels == 0) {
+        l.setError(GL_INVALID_ENUM);
+        return;
     }
+    if (width < 0 || height < 0) {
+        l.setError(GL_INVALID_VALUE);
+        return;
+    }
+    // Only the base level of the one texture is kept; the program defines no others.
+    if (level != 0) {
+        return;
+    }
+    // GL reads the pixels when the call is issued: a list being compiled keeps a copy.
+    PixelRows rows = l.unpackedRows(width, channels, pixels);
+    if (l.lists.compiling()) {
+        rows = l.lists.keep(rows, static_cast<std::size_t>(width) * channels, height);
+    }
+    issue<&Layer::textureImage>(l, width, height, channels, rows);
 }
 
-void tlTexParameteri(GLenum, GLenum pname, GLint param) {
-    COMPILED_AS(tlTexParameteri(GL_TEXTURE_2D, pname, param));
-    gl().textureParameter(pname, param);
+void tlTexParameteri(GLenum target, GLenum pname, GLint param) {
+    issue<textureParameter>(gl(), target, pname, param);
 }
 
 void tlTexParameterf(GLenum target, GLenum pname, GLfloat param) {
     tlTexParameteri(target, pname, static_cast<GLint>(param));
 }
 
-void tlTexEnvi(GLenum, GLenum pname, GLint param) {
-    COMPILED_AS(tlTexEnvi(GL_TEXTURE_ENV, pname, param));
-    if (pname == GL_TEXTURE_ENV_MODE) {
-        gl().state.textureEnvironment = static_cast<GLenum>(param);
-    }
+void tlTexEnvi(GLenum target, GLenum pname, GLint param) {
+    issue<textureEnvironment>(gl(), target, pname, param);
 }
 
 void tlTexEnvf(GLenum target, GLenum pname, GLfloat param) {
@@ -515,104 +823,63 @@ void tlTexEnvf(GLenum target, GLenum pname, GLfloat param) {
 }
 
 void tlPixelStorei(GLenum pname, GLint param) {
-    gl().pixelStore(pname, param);
+    issue<&Layer::pixelStore>(gl(), pname, param);
 }
 
 GLuint tlGenLists(GLsizei range) {
-    return gl().lists.generate(range);
+    return issue<generateLists>(gl(), range);
 }
 
 void tlDeleteLists(GLuint list, GLsizei range) {
-    gl().lists.remove(list, range);
+    issue<deleteLists>(gl(), list, range);
 }
 
 GLboolean tlIsList(GLuint list) {
-    return gl().lists.exists(list) ? GL_TRUE : GL_FALSE;
+    return issue<isList>(gl(), list);
 }
 
 void tlNewList(GLuint list, GLenum mode) {
-    if (!gl().lists.beginList(list, mode)) {
-        gl().setError(list == 0 ? GL_INVALID_VALUE : GL_INVALID_OPERATION);
-    }
+    issue<newList>(gl(), list, mode);
 }
 
 void tlEndList(void) {
-    if (!gl().lists.endList()) {
-        gl().setError(GL_INVALID_OPERATION);
-    }
+    issue<endList>(gl());
 }
 
 void tlCallList(GLuint list) {
-    COMPILED_AS(tlCallList(list));
-    gl().lists.call(list);
+    issue<callList>(gl(), list);
 }
 
 void tlSelectBuffer(GLsizei size, GLuint* buffer) {
-    gl().selectBuffer(size, buffer);
+    issue<&Layer::selectBuffer>(gl(), size, buffer);
 }
 
 GLint tlRenderMode(GLenum mode) {
-    return gl().renderMode(mode);
+    return issue<&Layer::renderMode>(gl(), mode);
 }
 
 void tlInitNames(void) {
-    COMPILED_AS(tlInitNames());
-    if (gl().selecting()) {
-        gl().selection().initNames();
-    }
+    issue<initNames>(gl());
 }
 
 void tlPushName(GLuint name) {
-    COMPILED_AS(tlPushName(name));
-    if (gl().selecting()) {
-        gl().selection().pushName(name);
-    }
+    issue<pushName>(gl(), name);
 }
 
 void tlPopName(void) {
-    COMPILED_AS(tlPopName());
-    if (gl().selecting() && !gl().selection().popName()) {
-        gl().setError(GL_STACK_UNDERFLOW);
-    }
+    issue<popName>(gl());
 }
 
 void tlLoadName(GLuint name) {
-    COMPILED_AS(tlLoadName(name));
-    if (gl().selecting() && !gl().selection().loadName(name)) {
-        gl().setError(GL_INVALID_OPERATION);
-    }
+    issue<loadName>(gl(), name);
+}
+
+void tlGetIntegerv(GLenum pname, GLint* params) {
+    issue<getIntegers>(gl(), pname, params);
 }
 
 void tlGetDoublev(GLenum pname, GLdouble* params) {
-    Layer& l = gl();
-    switch (pname) {
-    case GL_MODELVIEW_MATRIX:
-    case GL_PROJECTION_MATRIX:
-    case GL_TEXTURE_MATRIX: {
-        const GLenum mode = pname == GL_MODELVIEW_MATRIX    ? GL_MODELVIEW
-                            : pname == GL_PROJECTION_MATRIX ? GL_PROJECTION
-                                                            : GL_TEXTURE;
-        const auto& m = l.stack(mode).top().m;
-        std::copy(m.begin(), m.end(), params);
-        return;
-    }
-    case GL_VIEWPORT: {
-        const auto& v = l.viewport();
-        std::copy(v.begin(), v.end(), params);
-        return;
-    }
-    case GL_CURRENT_COLOR:
-        std::copy(l.state.colour.begin(), l.state.colour.end(), params);
-        return;
-    case GL_LINE_WIDTH:
-        params[0] = l.state.lineWidth;
-        return;
-    case GL_MATRIX_MODE:
-        params[0] = l.state.matrixMode;
-        return;
-    default:
-        l.setError(GL_INVALID_ENUM);
-    }
+    issue<getDoubles>(gl(), pname, params);
 }
 
 void tlGetFloatv(GLenum pname, GLfloat* params) {
@@ -624,38 +891,25 @@ void tlGetFloatv(GLenum pname, GLfloat* params) {
     std::copy_n(values.begin(), count, params);
 }
 
-void tlGetIntegerv(GLenum pname, GLint* params) {
-    if (pname == GL_VIEWPORT) {
-        const auto& v = gl().viewport();
-        std::copy(v.begin(), v.end(), params);
-        return;
-    }
-    if (pname == GL_MATRIX_MODE) {
-        params[0] = static_cast<GLint>(gl().state.matrixMode);
-        return;
-    }
-    gl().setError(GL_INVALID_ENUM);
-}
-
 GLenum tlGetError(void) {
-    return gl().takeError();
+    return issue<&Layer::takeError>(gl());
 }
 
-void tlReadBuffer(GLenum) {
-    // One buffer is readable: the one being drawn into.
+void tlReadBuffer(GLenum mode) {
+    issue<readBuffer>(gl(), mode);
 }
 
 void tlReadPixels(GLint x, GLint y, GLsizei width, GLsizei height, GLenum format, GLenum type,
                   GLvoid* pixels) {
-    gl().readPixels(x, y, width, height, format, type, pixels);
+    issue<&Layer::readPixels>(gl(), x, y, width, height, format, type, pixels);
 }
 
 void tlFinish(void) {
-    gl().flush();
+    issue<finish>(gl());
 }
 
 void tlFlush(void) {
-    gl().flush();
+    issue<&Layer::flush>(gl());
 }
 
 } // extern "C"

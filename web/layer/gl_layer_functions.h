@@ -80,7 +80,6 @@ void tlColorPointer(GLint size, GLenum type, GLsizei stride, const GLvoid* point
 void tlTexCoordPointer(GLint size, GLenum type, GLsizei stride, const GLvoid* pointer);
 void tlArrayElement(GLint i);
 void tlDrawArrays(GLenum mode, GLint first, GLsizei count);
-void tlDrawElements(GLenum mode, GLsizei count, GLenum type, const GLvoid* indices);
 
 // Lighting and materials.
 void tlLightf(GLenum light, GLenum pname, GLfloat param);
@@ -91,7 +90,6 @@ void tlLightModelfv(GLenum pname, const GLfloat* params);
 void tlMaterialf(GLenum face, GLenum pname, GLfloat param);
 void tlMaterialfv(GLenum face, GLenum pname, const GLfloat* params);
 void tlColorMaterial(GLenum face, GLenum mode);
-void tlShadeModel(GLenum mode);
 
 // Capabilities and fragment state.
 void tlEnable(GLenum cap);
@@ -99,18 +97,10 @@ void tlDisable(GLenum cap);
 GLboolean tlIsEnabled(GLenum cap);
 void tlBlendFunc(GLenum sfactor, GLenum dfactor);
 void tlDepthMask(GLboolean flag);
-void tlDepthFunc(GLenum func);
-void tlDepthRange(GLclampd zNear, GLclampd zFar);
-void tlColorMask(GLboolean r, GLboolean g, GLboolean b, GLboolean a);
 void tlLineWidth(GLfloat width);
-void tlPointSize(GLfloat size);
-void tlPolygonOffset(GLfloat factor, GLfloat units);
-void tlCullFace(GLenum mode);
-void tlFrontFace(GLenum mode);
 void tlScissor(GLint x, GLint y, GLsizei width, GLsizei height);
 void tlViewport(GLint x, GLint y, GLsizei width, GLsizei height);
 void tlClearColor(GLclampf r, GLclampf g, GLclampf b, GLclampf a);
-void tlClearDepth(GLclampd depth);
 void tlClear(GLbitfield mask);
 void tlPushAttrib(GLbitfield mask);
 void tlPopAttrib(void);

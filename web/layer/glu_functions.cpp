@@ -3,6 +3,7 @@
 // vertex order), so that they light and pick alike.
 
 #include "web/layer/gl_layer_functions.h"
+#include "web/layer/matrix4.h"
 
 #include <cmath>
 #include <vector>
@@ -15,7 +16,7 @@ public:
 
 namespace {
 
-constexpr double pi = 3.14159265358979323846;
+using tessivo::gllayer::pi;
 
 struct SliceAngles {
     std::vector<double> sine, cosine;

@@ -9,38 +9,33 @@ namespace tessivo::gllayer {
 
 namespace {
 
-constexpr GLenum texture = GL_TEXTURE;
-
-Rgba rgba(const float* p) {
-    return {p[0], p[1], p[2], p[3]};
-}
-
 int matrixIndex(GLenum mode) {
-    return mode == GL_PROJECTION ? 1 : mode == texture ? 2 : 0;
+    return mode == GL_PROJECTION ? 1 : mode == GL_TEXTURE ? 2 : 0;
 }
 
-void setMaterialParameter(Material& m, GLenum pname, const float* p) {
+// False for a parameter GL does not have or the layer leaves out.
+bool setMaterialParameter(Material& m, GLenum pname, const Rgba& p) {
     switch (pname) {
     case GL_AMBIENT:
-        m.ambient = rgba(p);
-        break;
+        m.ambient = p;
+        return true;
     case GL_DIFFUSE:
-        m.diffuse = rgba(p);
-        break;
+        m.diffuse = p;
+        return true;
     case GL_AMBIENT_AND_DIFFUSE:
-        m.ambient = m.diffuse = rgba(p);
-        break;
+        m.ambient = m.diffuse = p;
+        return true;
     case GL_SPECULAR:
-        m.specular = rgba(p);
-        break;
+        m.specular = p;
+        return true;
     case GL_EMISSION:
-        m.emission = rgba(p);
-        break;
+        m.emission = p;
+        return true;
     case GL_SHININESS:
         m.shininess = std::clamp(p[0], 0.0f, 128.0f);
-        break;
+        return true;
     default:
-        break;
+        return false;
     }
 }
 
@@ -78,18 +73,29 @@ void Layer::reset() {
     mode = GL_RENDER;
     insideBegin = false;
     vertices.clear();
-    texture = TextureImage();
+    texture = initialTexture();
     textureDefined = textureChanged = false;
     unpackAlignment = packAlignment = 4;
     error = GL_NO_ERROR;
 }
 
+TextureImage Layer::initialTexture() {
+    TextureImage t;
+    t.magnification = t.minification = GL_LINEAR;
+    t.wrapS = t.wrapT = GL_REPEAT;
+    return t;
+}
+
 void Layer::matrixMode(GLenum matrixMode) {
-    state.matrixMode = matrixMode;
+    if (matrixMode != GL_MODELVIEW && matrixMode != GL_PROJECTION && matrixMode != GL_TEXTURE) {
+        setError(GL_INVALID_ENUM);
+        return;
+    }
+    state.transform.matrixMode = matrixMode;
 }
 
 MatrixStack& Layer::currentStack() {
-    return stacks[static_cast<std::size_t>(matrixIndex(state.matrixMode))];
+    return stacks[static_cast<std::size_t>(matrixIndex(state.transform.matrixMode))];
 }
 
 const MatrixStack& Layer::stack(GLenum matrixMode) const {
@@ -108,7 +114,7 @@ void Layer::popMatrix() {
     }
 }
 
-void Layer::light(GLenum which, GLenum pname, const float* p) {
+void Layer::light(GLenum which, GLenum pname, const Rgba& p) {
     const int index = static_cast<int>(which) - GL_LIGHT0;
     if (index < 0 || index >= Lighting::lightCount) {
         setError(GL_INVALID_ENUM);
@@ -117,47 +123,27 @@ void Layer::light(GLenum which, GLenum pname, const float* p) {
     Light& l = state.lighting.lights[static_cast<std::size_t>(index)];
     switch (pname) {
     case GL_AMBIENT:
-        l.ambient = rgba(p);
+        l.ambient = p;
         break;
     case GL_DIFFUSE:
-        l.diffuse = rgba(p);
+        l.diffuse = p;
         break;
     case GL_SPECULAR:
-        l.specular = rgba(p);
+        l.specular = p;
         break;
     case GL_POSITION:
         // A light is fixed in the frame of the modelview matrix current when it is placed.
         l.eyePosition = modelview().transform({p[0], p[1], p[2], p[3]});
-        break;
-    case GL_SPOT_DIRECTION: {
-        const auto d = modelview().transform({p[0], p[1], p[2], 0.0});
-        l.spotDirection = {d[0], d[1], d[2]};
-        break;
-    }
-    case GL_SPOT_EXPONENT:
-        l.spotExponent = p[0];
-        break;
-    case GL_SPOT_CUTOFF:
-        l.spotCutoff = p[0];
-        break;
-    case GL_CONSTANT_ATTENUATION:
-        l.constantAttenuation = p[0];
-        break;
-    case GL_LINEAR_ATTENUATION:
-        l.linearAttenuation = p[0];
-        break;
-    case GL_QUADRATIC_ATTENUATION:
-        l.quadraticAttenuation = p[0];
         break;
     default:
         setError(GL_INVALID_ENUM);
     }
 }
 
-void Layer::lightModel(GLenum pname, const float* p) {
+void Layer::lightModel(GLenum pname, const Rgba& p) {
     switch (pname) {
     case GL_LIGHT_MODEL_AMBIENT:
-        state.lighting.modelAmbient = rgba(p);
+        state.lighting.modelAmbient = p;
         break;
     case GL_LIGHT_MODEL_TWO_SIDE:
         state.lighting.twoSided = p[0] != 0.0f;
@@ -170,82 +156,68 @@ void Layer::lightModel(GLenum pname, const float* p) {
     }
 }
 
-void Layer::material(GLenum face, GLenum pname, const float* p) {
+void Layer::material(GLenum face, GLenum pname, const Rgba& p) {
+    if (face != GL_FRONT && face != GL_BACK && face != GL_FRONT_AND_BACK) {
+        setError(GL_INVALID_ENUM);
+        return;
+    }
+    bool known = true;
     if (face != GL_BACK) {
-        setMaterialParameter(state.lighting.materials[0], pname, p);
+        known = setMaterialParameter(state.lighting.materials[0], pname, p);
     }
     if (face != GL_FRONT) {
-        setMaterialParameter(state.lighting.materials[1], pname, p);
+        known = setMaterialParameter(state.lighting.materials[1], pname, p);
+    }
+    if (!known) {
+        setError(GL_INVALID_ENUM);
     }
 }
 
 void Layer::colourMaterial(GLenum face, GLenum colourMode) {
-    state.colourMaterialFace = face;
-    state.colourMaterialMode = colourMode;
+    const bool knownMode = colourMode == GL_AMBIENT || colourMode == GL_DIFFUSE ||
+                           colourMode == GL_AMBIENT_AND_DIFFUSE || colourMode == GL_SPECULAR ||
+                           colourMode == GL_EMISSION;
+    if (!knownMode || (face != GL_FRONT && face != GL_BACK && face != GL_FRONT_AND_BACK)) {
+        setError(GL_INVALID_ENUM);
+        return;
+    }
+    state.lighting.colourMaterialFace = face;
+    state.lighting.colourMaterialMode = colourMode;
     applyColourMaterial();
 }
 
 // With colour material on, the current colour stands for the chosen material colours: set
 // whenever the colour changes, and as soon as the tracking starts.
 void Layer::applyColourMaterial() {
-    if (state.colourMaterialEnabled) {
-        material(state.colourMaterialFace, state.colourMaterialMode, state.colour.data());
+    if (state.on(capability::colourMaterial)) {
+        material(state.lighting.colourMaterialFace, state.lighting.colourMaterialMode,
+                 state.current.colour);
     }
 }
 
 void Layer::setColour(const Rgba& colour) {
-    state.colour = colour;
+    state.current.colour = colour;
     applyColourMaterial();
 }
 
-namespace {
-
-bool* enableFlag(ServerState& s, GLenum cap) {
-    switch (cap) {
-    case GL_LIGHTING:
-        return &s.lightingEnabled;
-    case GL_COLOR_MATERIAL:
-        return &s.colourMaterialEnabled;
-    case GL_NORMALIZE:
-        return &s.normalize;
-    case GL_DEPTH_TEST:
-        return &s.depthTest;
-    case GL_BLEND:
-        return &s.blend;
-    case GL_TEXTURE_2D:
-        return &s.texture2D;
-    case GL_CULL_FACE:
-        return &s.cullFace;
-    case GL_POLYGON_OFFSET_FILL:
-        return &s.polygonOffsetFill;
-    case GL_SCISSOR_TEST:
-        return &s.scissorTest;
-    default:
-        break;
-    }
-    if (cap >= GL_LIGHT0 && cap < GL_LIGHT0 + Lighting::lightCount) {
-        return &s.lighting.lights[cap - GL_LIGHT0].enabled;
-    }
-    return nullptr;
-}
-
-} // namespace
-
 void Layer::setEnabled(GLenum cap, bool enabled) {
-    if (bool* flag = enableFlag(state, cap)) {
-        *flag = enabled;
-        if (cap == GL_COLOR_MATERIAL) {
-            applyColourMaterial();
-        }
+    const std::optional<std::uint32_t> bit = capabilityBit(cap);
+    if (!bit) {
+        setError(GL_INVALID_ENUM);
+        return;
     }
-    // Capabilities that only matter to other GL features (evaluators' GL_AUTO_NORMAL, dithering)
-    // are accepted and have no effect here.
+    state.enabled = enabled ? state.enabled | *bit : state.enabled & ~*bit;
+    if (*bit == capability::colourMaterial) {
+        applyColourMaterial();
+    }
 }
 
-bool Layer::isEnabled(GLenum cap) const {
-    ServerState copy = state;
-    const bool* flag = enableFlag(copy, cap);
-    return flag && *flag;
+bool Layer::isEnabled(GLenum cap) {
+    const std::optional<std::uint32_t> bit = capabilityBit(cap);
+    if (!bit) {
+        setError(GL_INVALID_ENUM);
+    }
+    return bit && state.on(*bit);
 }
 
 void Layer::pushAttributes(GLbitfield mask) {
@@ -282,43 +254,46 @@ void Layer::popClientAttributes() {
     clientAttributeStack.pop_back();
 }
 
-void Layer::textureImage(int width, int height, GLenum format, GLenum type, const void* pixels) {
-    if (type != GL_UNSIGNED_BYTE || (format != GL_RGB && format != GL_RGBA) || width < 0 ||
-        height < 0) {
-        setError(GL_INVALID_ENUM);
-        return;
-    }
+PixelRows Layer::unpackedRows(int width, int channels, const void* pixels) const {
+    const std::size_t row = static_cast<std::size_t>(width) * channels;
+    return {static_cast<const std::uint8_t*>(pixels),
+            (row + unpackAlignment - 1) / unpackAlignment * unpackAlignment};
+}
+
+void Layer::textureImage(int width, int height, int channels, PixelRows rows) {
     flush();
     texture.width = width;
     texture.height = height;
-    texture.channels = format == GL_RGB ? 3 : 4;
-    const std::size_t row = static_cast<std::size_t>(width) * texture.channels;
-    const std::size_t stride = (row + unpackAlignment - 1) / unpackAlignment * unpackAlignment;
+    texture.channels = channels;
+    const std::size_t row = static_cast<std::size_t>(width) * channels;
     texture.pixels.assign(row * static_cast<std::size_t>(height), 0);
-    const auto* source = static_cast<const unsigned char*>(pixels);
-    for (int y = 0; source && y < height; ++y) {
-        std::copy_n(source + y * stride, row, texture.pixels.begin() + y * row);
+    for (int y = 0; rows.first && y < height; ++y) {
+        std::copy_n(rows.first + y * rows.stride, row, texture.pixels.begin() + y * row);
     }
     textureDefined = textureChanged = true;
 }
 
 void Layer::textureParameter(GLenum pname, GLint value) {
+    const auto filter = static_cast<GLenum>(value);
+    const bool isFilter = filter == GL_LINEAR || filter == GL_NEAREST;
+    const bool isMinifyingFilter =
+        isFilter || filter == GL_NEAREST_MIPMAP_NEAREST || filter == GL_LINEAR_MIPMAP_NEAREST ||
+        filter == GL_NEAREST_MIPMAP_LINEAR || filter == GL_LINEAR_MIPMAP_LINEAR;
+    const bool isWrap = filter == GL_REPEAT || filter == GL_CLAMP;
     flush();
-    switch (pname) {
-    case GL_TEXTURE_MAG_FILTER:
-        texture.linearMagnification = value == GL_LINEAR;
-        break;
-    case GL_TEXTURE_MIN_FILTER:
-        texture.linearMinification = value != GL_NEAREST && value != GL_NEAREST_MIPMAP_NEAREST;
-        break;
-    case GL_TEXTURE_WRAP_S:
-        texture.repeatS = value == GL_REPEAT;
-        break;
-    case GL_TEXTURE_WRAP_T:
-        texture.repeatT = value == GL_REPEAT;
-        break;
-    default:
-        break;
+    if (pname == GL_TEXTURE_MAG_FILTER && isFilter) {
+        texture.magnification = filter;
+    } else if (pname == GL_TEXTURE_MIN_FILTER && isMinifyingFilter) {
+        // There are no mipmaps to choose between: only the nearest filters stay nearest.
+        texture.minification =
+            filter == GL_NEAREST || filter == GL_NEAREST_MIPMAP_NEAREST ? GL_NEAREST : GL_LINEAR;
+    } else if (pname == GL_TEXTURE_WRAP_S && isWrap) {
+        texture.wrapS = filter;
+    } else if (pname == GL_TEXTURE_WRAP_T && isWrap) {
+        texture.wrapT = filter;
+    } else {
+        setError(GL_INVALID_ENUM);
+        return;
     }
     textureChanged = textureDefined;
 }
@@ -355,11 +330,12 @@ int Layer::renderMode(GLenum newMode) {
 
 const std::array<int, 4>& Layer::viewport() {
     // Before the program sets a viewport GL's is the whole window.
-    if (!state.viewportSet) {
-        state.viewport = {0, 0, glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT)};
-        state.viewportSet = true;
+    ViewportAttributes& v = state.viewport;
+    if (!v.set) {
+        v.box = {0, 0, glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT)};
+        v.set = true;
     }
-    return state.viewport;
+    return v.box;
 }
 
 void Layer::setError(GLenum newError) {

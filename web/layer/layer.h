@@ -14,8 +14,9 @@
 namespace tessivo::gllayer {
 
 // The GL 1.1 context the program draws into: its state, the vertex pipeline (transformation,
-// lighting, primitive assembly, facing and culling), selection mode and display lists. Finished
-// primitives are batched while the fragment state stays the same and handed to the backend.
+// lighting, primitive assembly, facing), selection mode and display lists. Finished primitives
+// are batched while the fragment state stays the same and handed to the backend. The GL calls
+// reach it through the call table (gl_layer_api.cpp).
 class Layer {
 public:
     static Layer& instance();
@@ -48,12 +49,12 @@ public:
     void popMatrix();
 
     // Lighting.
-    void light(GLenum light, GLenum pname, const float* params);
-    void lightModel(GLenum pname, const float* params);
-    void material(GLenum face, GLenum pname, const float* params);
+    void light(GLenum light, GLenum pname, const Rgba& params);
+    void lightModel(GLenum pname, const Rgba& params);
+    void material(GLenum face, GLenum pname, const Rgba& params);
     void colourMaterial(GLenum face, GLenum mode);
     void setEnabled(GLenum cap, bool enabled);
-    bool isEnabled(GLenum cap) const;
+    bool isEnabled(GLenum cap);
 
     // Attribute stacks.
     void pushAttributes(GLbitfield mask);
@@ -62,7 +63,10 @@ public:
     void popClientAttributes();
 
     // The texture.
-    void textureImage(int width, int height, GLenum format, GLenum type, const void* pixels);
+    // Where the rows of a width x height picture of GLubyte channels start in pixels, spaced as
+    // the unpack alignment says.
+    PixelRows unpackedRows(int width, int channels, const void* pixels) const;
+    void textureImage(int width, int height, int channels, PixelRows rows);
     void textureParameter(GLenum pname, GLint value);
     void pixelStore(GLenum pname, GLint value);
 
@@ -77,7 +81,6 @@ public:
     void readPixels(int x, int y, int width, int height, GLenum format, GLenum type, void* pixels);
     void flush();
     const std::array<int, 4>& viewport();
-    void changeFragmentState() { flush(); }
 
     void setError(GLenum error);
     GLenum takeError();
@@ -95,10 +98,10 @@ private:
     void applyColourMaterial();
     FragmentState fragmentState();
     void emitTriangles(const std::vector<int>& indices);
-    void emitLinesOrPoints(Primitive kind, const std::vector<int>& indices);
-    void selectPrimitives(Primitive kind, const std::vector<int>& indices);
-    bool frontFacing(const Vertex& a, const Vertex& b, const Vertex& c) const;
-    void batch(Primitive kind, const FragmentState& fragments);
+    void emitLines(const std::vector<int>& indices);
+    void selectPrimitives(GLenum kind, const std::vector<int>& indices);
+    static bool frontFacing(const Vertex& a, const Vertex& b, const Vertex& c);
+    void batch(GLenum kind, const FragmentState& fragments);
     RasterVertex rasterVertex(const Vertex& v, bool back) const;
 
     RasterBackend* chosenBackend = nullptr;
@@ -118,14 +121,15 @@ private:
     std::vector<Vertex> vertices;
     std::array<double, 9> normalMatrix{};
 
-    TextureImage texture;
+    static TextureImage initialTexture();
+    TextureImage texture = initialTexture();
     bool textureDefined = false;
     bool textureChanged = false;
     int unpackAlignment = 4;
     int packAlignment = 4;
 
     std::vector<RasterVertex> pending;
-    Primitive pendingKind = Primitive::Triangles;
+    GLenum pendingKind = GL_TRIANGLES;
     FragmentState pendingState;
 
     GLenum error = GL_NO_ERROR;

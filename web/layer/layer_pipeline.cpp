@@ -5,79 +5,12 @@
 #include "web/layer/layer.h"
 #include "web/layer/primitive_assembly.h"
 
+#include <algorithm>
 #include <cmath>
-#include <cstring>
 
 namespace tessivo::gllayer {
 
 namespace {
-
-CompareFunction compareFunction(GLenum f) {
-    switch (f) {
-    case GL_NEVER:
-        return CompareFunction::Never;
-    case GL_EQUAL:
-        return CompareFunction::Equal;
-    case GL_LEQUAL:
-        return CompareFunction::LessOrEqual;
-    case GL_GREATER:
-        return CompareFunction::Greater;
-    case GL_NOTEQUAL:
-        return CompareFunction::NotEqual;
-    case GL_GEQUAL:
-        return CompareFunction::GreaterOrEqual;
-    case GL_ALWAYS:
-        return CompareFunction::Always;
-    default:
-        return CompareFunction::Less;
-    }
-}
-
-BlendFactor blendFactor(GLenum f) {
-    switch (f) {
-    case GL_ZERO:
-        return BlendFactor::Zero;
-    case GL_SRC_COLOR:
-        return BlendFactor::SourceColour;
-    case GL_ONE_MINUS_SRC_COLOR:
-        return BlendFactor::OneMinusSourceColour;
-    case GL_SRC_ALPHA:
-        return BlendFactor::SourceAlpha;
-    case GL_ONE_MINUS_SRC_ALPHA:
-        return BlendFactor::OneMinusSourceAlpha;
-    case GL_DST_ALPHA:
-        return BlendFactor::DestinationAlpha;
-    case GL_ONE_MINUS_DST_ALPHA:
-        return BlendFactor::OneMinusDestinationAlpha;
-    case GL_DST_COLOR:
-        return BlendFactor::DestinationColour;
-    case GL_ONE_MINUS_DST_COLOR:
-        return BlendFactor::OneMinusDestinationColour;
-    default:
-        return BlendFactor::One;
-    }
-}
-
-TextureEnvironment textureEnvironment(GLenum e) {
-    return e == GL_REPLACE ? TextureEnvironment::Replace
-           : e == GL_DECAL ? TextureEnvironment::Decal
-                           : TextureEnvironment::Modulate;
-}
-
-bool sameState(const FragmentState& a, const FragmentState& b) {
-    return std::memcmp(a.viewport, b.viewport, sizeof a.viewport) == 0 &&
-           a.scissorTest == b.scissorTest &&
-           std::memcmp(a.scissor, b.scissor, sizeof a.scissor) == 0 && a.depthTest == b.depthTest &&
-           a.depthFunction == b.depthFunction && a.depthWrite == b.depthWrite &&
-           a.depthRange[0] == b.depthRange[0] && a.depthRange[1] == b.depthRange[1] &&
-           a.blend == b.blend && a.blendSource == b.blendSource &&
-           a.blendDestination == b.blendDestination &&
-           std::memcmp(a.colourWrite, b.colourWrite, sizeof a.colourWrite) == 0 &&
-           a.textured == b.textured && a.textureEnvironment == b.textureEnvironment &&
-           a.lineWidth == b.lineWidth && a.pointSize == b.pointSize &&
-           a.polygonOffset == b.polygonOffset && a.polygonOffsetFactor == b.polygonOffsetFactor &&
-           a.polygonOffsetUnits == b.polygonOffsetUnits;
-}
 
 Point3 normalised(const Point3& v) {
     const double length = std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
@@ -88,26 +21,17 @@ Point3 normalised(const Point3& v) {
 
 FragmentState Layer::fragmentState() {
     FragmentState f;
-    const auto& v = viewport();
-    std::copy(v.begin(), v.end(), f.viewport);
-    f.scissorTest = state.scissorTest;
-    std::copy(state.scissor.begin(), state.scissor.end(), f.scissor);
-    f.depthTest = state.depthTest;
-    f.depthFunction = compareFunction(state.depthFunction);
-    f.depthWrite = state.depthWrite;
-    f.depthRange[0] = state.depthRange[0];
-    f.depthRange[1] = state.depthRange[1];
-    f.blend = state.blend;
-    f.blendSource = blendFactor(state.blendSource);
-    f.blendDestination = blendFactor(state.blendDestination);
-    std::copy(state.colourWrite.begin(), state.colourWrite.end(), f.colourWrite);
-    f.textured = state.texture2D && textureDefined && texture.width > 0 && texture.height > 0;
-    f.textureEnvironment = textureEnvironment(state.textureEnvironment);
-    f.lineWidth = state.lineWidth;
-    f.pointSize = state.pointSize;
-    f.polygonOffset = state.polygonOffsetFill;
-    f.polygonOffsetFactor = state.polygonOffsetFactor;
-    f.polygonOffsetUnits = state.polygonOffsetUnits;
+    f.viewport = viewport();
+    f.scissor = state.scissor.box;
+    f.blendSource = state.colourBuffer.blendSource;
+    f.blendDestination = state.colourBuffer.blendDestination;
+    f.lineWidth = state.line.width;
+    f.scissorTest = state.on(capability::scissorTest);
+    f.depthTest = state.on(capability::depthTest);
+    f.depthWrite = state.depthBuffer.write;
+    f.blend = state.on(capability::blend);
+    f.textured = state.on(capability::texture2D) && textureDefined && texture.width > 0 &&
+                 texture.height > 0;
     return f;
 }
 
@@ -118,6 +42,10 @@ void Layer::prepareVertexPipeline() {
 void Layer::begin(GLenum primitive) {
     if (insideBegin) {
         setError(GL_INVALID_OPERATION);
+        return;
+    }
+    if (!assemblesPrimitives(primitive)) {
+        setError(GL_INVALID_ENUM);
         return;
     }
     insideBegin = true;
@@ -137,24 +65,25 @@ void Layer::vertex(double x, double y, double z, double w) {
         vertices.push_back(v);
         return;
     }
-    if (state.lightingEnabled) {
-        const auto& n = state.normal;
+    if (state.on(capability::lighting)) {
+        const auto& n = state.current.normal;
         const auto& m = normalMatrix;
         Point3 eyeNormal = {m[0] * n[0] + m[1] * n[1] + m[2] * n[2],
                             m[3] * n[0] + m[4] * n[1] + m[5] * n[2],
                             m[6] * n[0] + m[7] * n[1] + m[8] * n[2]};
-        if (state.normalize) {
+        if (state.on(capability::normalize)) {
             eyeNormal = normalised(eyeNormal);
         }
         const double wEye = eye[3] != 0.0 ? eye[3] : 1.0;
         const Point3 eyePosition = {eye[0] / wEye, eye[1] / wEye, eye[2] / wEye};
-        v.front = state.lighting.colour(eyePosition, eyeNormal, false);
-        v.back =
-            state.lighting.twoSided ? state.lighting.colour(eyePosition, eyeNormal, true) : v.front;
+        const Lighting& l = state.lighting;
+        const std::uint32_t lightsOn = state.enabled & capability::lights;
+        v.front = l.colour(eyePosition, eyeNormal, false, lightsOn);
+        v.back = l.twoSided ? l.colour(eyePosition, eyeNormal, true, lightsOn) : v.front;
     } else {
-        v.front = v.back = state.colour;
+        v.front = v.back = state.current.colour;
     }
-    const auto t = textureMatrix().transform(state.texCoord);
+    const auto t = textureMatrix().transform(state.current.texCoord);
     const double q = t[3] != 0.0 ? t[3] : 1.0;
     v.texCoord = {static_cast<float>(t[0] / q), static_cast<float>(t[1] / q)};
     vertices.push_back(v);
@@ -170,10 +99,10 @@ void Layer::end() {
         assemblePrimitives(primitiveMode, static_cast<int>(vertices.size()));
     if (selecting()) {
         selectPrimitives(assembled.kind, assembled.indices);
-    } else if (assembled.kind == Primitive::Triangles) {
+    } else if (assembled.kind == GL_TRIANGLES) {
         emitTriangles(assembled.indices);
     } else {
-        emitLinesOrPoints(assembled.kind, assembled.indices);
+        emitLines(assembled.indices);
     }
 }
 
@@ -186,18 +115,18 @@ void Layer::rectangle(double x1, double y1, double x2, double y2) {
     end();
 }
 
-// Which way round the triangle appears in the window. The determinant of the homogeneous
-// coordinates (x, y, w) has the sign of the projected area for vertices in front of the eye
-// and stays right for a triangle crossing the eye's plane, whose visible part GL would judge.
-bool Layer::frontFacing(const Vertex& a, const Vertex& b, const Vertex& c) const {
+// Whether the triangle appears counterclockwise in the window, GL's front face. The determinant
+// of the homogeneous coordinates (x, y, w) has the sign of the projected area for vertices in
+// front of the eye and stays right for a triangle crossing the eye's plane, whose visible part
+// GL would judge.
+bool Layer::frontFacing(const Vertex& a, const Vertex& b, const Vertex& c) {
     const auto& p = a.clip;
     const auto& q = b.clip;
     const auto& r = c.clip;
     const double determinant = p[0] * (q[1] * r[3] - q[3] * r[1]) -
                                p[1] * (q[0] * r[3] - q[3] * r[0]) +
                                p[3] * (q[0] * r[1] - q[1] * r[0]);
-    const bool counterClockwise = determinant > 0.0;
-    return state.frontFace == GL_CCW ? counterClockwise : !counterClockwise;
+    return determinant > 0.0;
 }
 
 RasterVertex Layer::rasterVertex(const Vertex& v, bool back) const {
@@ -213,60 +142,42 @@ RasterVertex Layer::rasterVertex(const Vertex& v, bool back) const {
 }
 
 void Layer::emitTriangles(const std::vector<int>& indices) {
-    const FragmentState fragments = fragmentState();
-    batch(Primitive::Triangles, fragments);
-    const bool cullFront = state.cullFaceMode != GL_BACK;
-    const bool cullBack = state.cullFaceMode != GL_FRONT;
+    batch(GL_TRIANGLES, fragmentState());
     for (std::size_t i = 0; i + 2 < indices.size(); i += 3) {
         const Vertex& a = vertices[static_cast<std::size_t>(indices[i])];
         const Vertex& b = vertices[static_cast<std::size_t>(indices[i + 1])];
         const Vertex& c = vertices[static_cast<std::size_t>(indices[i + 2])];
-        const bool front = frontFacing(a, b, c);
-        if (state.cullFace && (front ? cullFront : cullBack)) {
-            continue;
-        }
+        const bool back = !frontFacing(a, b, c);
         for (const Vertex* v : {&a, &b, &c}) {
-            pending.push_back(rasterVertex(*v, !front));
+            pending.push_back(rasterVertex(*v, back));
         }
     }
 }
 
-void Layer::emitLinesOrPoints(Primitive kind, const std::vector<int>& indices) {
-    batch(kind, fragmentState());
+void Layer::emitLines(const std::vector<int>& indices) {
+    batch(GL_LINES, fragmentState());
     for (int i : indices) {
         pending.push_back(rasterVertex(vertices[static_cast<std::size_t>(i)], false));
     }
 }
 
-void Layer::selectPrimitives(Primitive kind, const std::vector<int>& indices) {
-    const std::size_t corners = kind == Primitive::Triangles ? 3 : kind == Primitive::Lines ? 2 : 1;
-    const bool cullFront = state.cullFaceMode != GL_BACK;
-    const bool cullBack = state.cullFaceMode != GL_FRONT;
+void Layer::selectPrimitives(GLenum kind, const std::vector<int>& indices) {
+    const std::size_t corners = kind == GL_TRIANGLES ? 3 : 2;
     for (std::size_t i = 0; i + corners <= indices.size(); i += corners) {
         std::vector<ClipPoint> polygon;
         for (std::size_t k = 0; k < corners; ++k) {
             polygon.push_back(vertices[static_cast<std::size_t>(indices[i + k])].clip);
         }
-        if (corners == 3 && state.cullFace) {
-            const bool front = frontFacing(vertices[static_cast<std::size_t>(indices[i])],
-                                           vertices[static_cast<std::size_t>(indices[i + 1])],
-                                           vertices[static_cast<std::size_t>(indices[i + 2])]);
-            if (front ? cullFront : cullBack) {
-                continue;
-            }
-        }
         if (const auto range = clippedDepthRange(polygon)) {
-            // Normalised depth to window depth through the depth range.
-            const double n = state.depthRange[0], f = state.depthRange[1];
-            selector.hit(n + (range->first + 1.0) * 0.5 * (f - n),
-                         n + (range->second + 1.0) * 0.5 * (f - n));
+            // Normalised depth to window depth through GL's depth range, 0..1.
+            selector.hit((range->first + 1.0) * 0.5, (range->second + 1.0) * 0.5);
         }
     }
 }
 
 // Starts a new batch unless the primitives to come can join the pending one.
-void Layer::batch(Primitive kind, const FragmentState& fragments) {
-    if (!pending.empty() && (kind != pendingKind || !sameState(fragments, pendingState))) {
+void Layer::batch(GLenum kind, const FragmentState& fragments) {
+    if (!pending.empty() && (kind != pendingKind || fragments != pendingState)) {
         flush();
     }
     pendingKind = kind;
@@ -292,8 +203,8 @@ void Layer::clear(GLbitfield mask) {
     }
     flush();
     const FragmentState fragments = fragmentState();
-    backend().clear((mask & GL_COLOR_BUFFER_BIT) != 0, state.clearColour.data(),
-                    (mask & GL_DEPTH_BUFFER_BIT) != 0, state.clearDepth, fragments);
+    backend().clear((mask & GL_COLOR_BUFFER_BIT) != 0, state.colourBuffer.clearColour.data(),
+                    (mask & GL_DEPTH_BUFFER_BIT) != 0, fragments);
 }
 
 void Layer::readPixels(int x, int y, int width, int height, GLenum format, GLenum type,

@@ -20,16 +20,6 @@ float clamped(double v) {
     return static_cast<float>(std::clamp(v, 0.0, 1.0));
 }
 
-// The spotlight factor: 1 for a light that is no spot, 0 outside the cone.
-double spotFactor(const Light& light, const Point3& towardsVertex) {
-    if (light.spotCutoff == 180.0f) {
-        return 1.0;
-    }
-    const double cosine = dot(towardsVertex, normalised(light.spotDirection));
-    const double cutoff = std::cos(light.spotCutoff * 3.14159265358979323846 / 180.0);
-    return cosine < cutoff ? 0.0 : std::pow(std::max(cosine, 0.0), light.spotExponent);
-}
-
 } // namespace
 
 Lighting::Lighting() {
@@ -40,20 +30,11 @@ Lighting::Lighting() {
 
 Point3 Lighting::addLight(const Light& light, const Material& material, const Point3& position,
                           const Point3& normal, Point3 sum) const {
-    Point3 towardsLight;
-    double attenuation = 1.0;
     const auto& p = light.eyePosition;
-    if (p[3] != 0.0) {
-        const Point3 offset = {p[0] / p[3] - position[0], p[1] / p[3] - position[1],
-                               p[2] / p[3] - position[2]};
-        const double distance = std::sqrt(dot(offset, offset));
-        attenuation = 1.0 / (light.constantAttenuation + light.linearAttenuation * distance +
-                             light.quadraticAttenuation * distance * distance);
-        towardsLight = normalised(offset);
-        attenuation *= spotFactor(light, {-towardsLight[0], -towardsLight[1], -towardsLight[2]});
-    } else {
-        towardsLight = normalised({p[0], p[1], p[2]});
-    }
+    const Point3 towardsLight =
+        p[3] != 0.0 ? normalised({p[0] / p[3] - position[0], p[1] / p[3] - position[1],
+                                  p[2] / p[3] - position[2]})
+                    : normalised({p[0], p[1], p[2]});
     const double diffuse = std::max(dot(normal, towardsLight), 0.0);
     double specular = 0.0;
     if (diffuse > 0.0) {
@@ -65,23 +46,24 @@ Point3 Lighting::addLight(const Light& light, const Material& material, const Po
         specular = material.shininess == 0.0f ? 1.0 : std::pow(cosine, material.shininess);
     }
     for (int c = 0; c < 3; ++c) {
-        sum[c] += attenuation * (light.ambient[c] * material.ambient[c] +
-                                 diffuse * light.diffuse[c] * material.diffuse[c] +
-                                 specular * light.specular[c] * material.specular[c]);
+        sum[c] += light.ambient[c] * material.ambient[c] +
+                  diffuse * light.diffuse[c] * material.diffuse[c] +
+                  specular * light.specular[c] * material.specular[c];
     }
     return sum;
 }
 
-Rgba Lighting::colour(const Point3& eyePosition, const Point3& eyeNormal, bool back) const {
+Rgba Lighting::colour(const Point3& eyePosition, const Point3& eyeNormal, bool back,
+                      std::uint32_t lightsOn) const {
     const Material& material = materials[back ? 1 : 0];
     const Point3 normal = back ? Point3{-eyeNormal[0], -eyeNormal[1], -eyeNormal[2]} : eyeNormal;
     Point3 sum;
     for (int c = 0; c < 3; ++c) {
         sum[c] = material.emission[c] + modelAmbient[c] * material.ambient[c];
     }
-    for (const Light& light : lights) {
-        if (light.enabled) {
-            sum = addLight(light, material, eyePosition, normal, sum);
+    for (int i = 0; i < lightCount; ++i) {
+        if (lightsOn & (1u << i)) {
+            sum = addLight(lights[i], material, eyePosition, normal, sum);
         }
     }
     return {clamped(sum[0]), clamped(sum[1]), clamped(sum[2]), clamped(material.diffuse[3])};

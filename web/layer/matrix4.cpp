@@ -28,7 +28,7 @@ Matrix4 Matrix4::rotation(double degrees, double x, double y, double z) {
     x /= length;
     y /= length;
     z /= length;
-    const double radians = degrees * 3.14159265358979323846 / 180.0;
+    const double radians = degrees * pi / 180.0;
     const double c = std::cos(radians), s = std::sin(radians), t = 1.0 - c;
     const double values[16] = {x * x * t + c,
                                y * x * t + z * s,

@@ -4,6 +4,9 @@
 
 namespace tessivo::gllayer {
 
+// The layer's one pi, for degrees into radians and the quadrics' circles.
+inline constexpr double pi = 3.14159265358979323846;
+
 // A 4 x 4 matrix stored column by column, as GL keeps its matrices, in double precision.
 class Matrix4 {
 public:

@@ -1,7 +1,5 @@
 #include "web/layer/primitive_assembly.h"
 
-#include <GL/gl.h>
-
 namespace tessivo::gllayer {
 
 namespace {
@@ -30,20 +28,13 @@ void quadStrip(std::vector<int>& out, int count) {
     }
 }
 
-void quads(std::vector<int>& out, int count) {
-    for (int i = 0; i + 3 < count; i += 4) {
-        triangle(out, i, i + 1, i + 3);
-        triangle(out, i + 1, i + 2, i + 3);
-    }
-}
-
 void fan(std::vector<int>& out, int count) {
     for (int i = 1; i + 1 < count; ++i) {
         triangle(out, 0, i, i + 1);
     }
 }
 
-std::vector<int> lines(unsigned mode, int count) {
+std::vector<int> lines(GLenum mode, int count) {
     std::vector<int> out;
     if (mode == GL_LINES) {
         for (int i = 0; i + 1 < count; i += 2) {
@@ -62,19 +53,29 @@ std::vector<int> lines(unsigned mode, int count) {
 
 } // namespace
 
-AssembledPrimitives assemblePrimitives(unsigned mode, int count) {
-    AssembledPrimitives result;
+bool assemblesPrimitives(GLenum mode) {
     switch (mode) {
-    case GL_POINTS:
-        result.kind = Primitive::Points;
-        for (int i = 0; i < count; ++i) {
-            result.indices.push_back(i);
-        }
-        return result;
     case GL_LINES:
     case GL_LINE_STRIP:
     case GL_LINE_LOOP:
-        result.kind = Primitive::Lines;
+    case GL_TRIANGLES:
+    case GL_TRIANGLE_STRIP:
+    case GL_QUAD_STRIP:
+    case GL_TRIANGLE_FAN:
+    case GL_POLYGON:
+        return true;
+    default:
+        return false;
+    }
+}
+
+AssembledPrimitives assemblePrimitives(GLenum mode, int count) {
+    AssembledPrimitives result;
+    switch (mode) {
+    case GL_LINES:
+    case GL_LINE_STRIP:
+    case GL_LINE_LOOP:
+        result.kind = GL_LINES;
         result.indices = lines(mode, count);
         return result;
     case GL_TRIANGLES:
@@ -87,9 +88,6 @@ AssembledPrimitives assemblePrimitives(unsigned mode, int count) {
         return result;
     case GL_QUAD_STRIP:
         quadStrip(result.indices, count);
-        return result;
-    case GL_QUADS:
-        quads(result.indices, count);
         return result;
     case GL_TRIANGLE_FAN:
     case GL_POLYGON:

@@ -4,13 +4,17 @@
 // layer does all of GL 1.1's fixed-function work on the CPU (matrices, lighting, texture
 // coordinates, clipping is left to the rasteriser) and hands over finished primitives: vertices
 // in clip coordinates with their final colours. A backend only has to draw coloured (and
-// optionally textured) triangles, lines and points with the given fragment state.
+// optionally textured) triangles and lines with the given fragment state.
 //
 // Two backends exist: WebGL in the browser (a small shader pair) and desktop GL, which draws the
 // same finished primitives through real GL so that the layer can be compared with real GL on
-// the desktop.
+// the desktop. GL's enumerated values (GL_TRIANGLES, GL_SRC_ALPHA, GL_LINEAR...) are handed over
+// as they are: WebGL shares them, so no side translates them. This header includes no GL header,
+// since the WebGL backend's would clash with the desktop one's.
 
+#include <array>
 #include <cstdint>
+#include <tuple>
 #include <vector>
 
 namespace tessivo::gllayer {
@@ -21,54 +25,25 @@ struct RasterVertex {
     float texCoord[2]; // used only when FragmentState::textured
 };
 
-enum class Primitive { Triangles, Lines, Points };
-
-enum class CompareFunction {
-    Never,
-    Less,
-    Equal,
-    LessOrEqual,
-    Greater,
-    NotEqual,
-    GreaterOrEqual,
-    Always
-};
-
-enum class BlendFactor {
-    Zero,
-    One,
-    SourceColour,
-    OneMinusSourceColour,
-    SourceAlpha,
-    OneMinusSourceAlpha,
-    DestinationAlpha,
-    OneMinusDestinationAlpha,
-    DestinationColour,
-    OneMinusDestinationColour
-};
-
-enum class TextureEnvironment { Modulate, Replace, Decal };
-
 // Everything a backend needs to know to write fragments. Culling is already done by the layer.
 struct FragmentState {
-    int viewport[4] = {0, 0, 0, 0}; // x, y, width, height in window pixels, origin bottom-left
-    bool scissorTest = false;
-    int scissor[4] = {0, 0, 0, 0};
-    bool depthTest = false;
-    CompareFunction depthFunction = CompareFunction::Less;
-    bool depthWrite = true;
-    double depthRange[2] = {0.0, 1.0};
-    bool blend = false;
-    BlendFactor blendSource = BlendFactor::One;
-    BlendFactor blendDestination = BlendFactor::Zero;
-    bool colourWrite[4] = {true, true, true, true};
-    bool textured = false;
-    TextureEnvironment textureEnvironment = TextureEnvironment::Modulate;
+    std::array<int, 4> viewport = {0, 0, 0, 0}; // x, y, width, height, origin bottom-left
+    std::array<int, 4> scissor = {0, 0, 0, 0};
+    unsigned blendSource = 0; // GL's blend factors
+    unsigned blendDestination = 0;
     float lineWidth = 1.0f;
-    float pointSize = 1.0f;
-    bool polygonOffset = false;
-    float polygonOffsetFactor = 0.0f;
-    float polygonOffsetUnits = 0.0f;
+    bool scissorTest = false;
+    bool depthTest = false;
+    bool depthWrite = true;
+    bool blend = false;
+    bool textured = false; // by the one texture, modulating the colour
+
+    auto fields() const {
+        return std::tie(viewport, scissor, blendSource, blendDestination, lineWidth, scissorTest,
+                        depthTest, depthWrite, blend, textured);
+    }
+    bool operator==(const FragmentState& other) const { return fields() == other.fields(); }
+    bool operator!=(const FragmentState& other) const { return !(*this == other); }
 };
 
 // The one 2D texture, RGB or RGBA bytes, rows bottom first as glTexImage2D takes them.
@@ -77,19 +52,23 @@ struct TextureImage {
     int height = 0;
     int channels = 3;
     std::vector<std::uint8_t> pixels;
-    bool linearMagnification = true;
-    bool linearMinification = true;
-    bool repeatS = true;
-    bool repeatT = true;
+    // GL's values as the program set them, the minifying filter without mipmaps (GL_LINEAR or
+    // GL_NEAREST), the wraps GL_REPEAT or GL_CLAMP.
+    unsigned magnification = 0;
+    unsigned minification = 0;
+    unsigned wrapS = 0;
+    unsigned wrapT = 0;
 };
 
 class RasterBackend {
 public:
     virtual ~RasterBackend() = default;
-    virtual void clear(bool colour, const float rgba[4], bool depth, double depthValue,
+    // Clears the colour buffer to rgba and/or the depth buffer to the far plane.
+    virtual void clear(bool colour, const float rgba[4], bool depth,
                        const FragmentState& state) = 0;
     virtual void setTexture(const TextureImage& image) = 0;
-    virtual void draw(Primitive primitive, const std::vector<RasterVertex>& vertices,
+    // Draws independent primitives: mode is GL_TRIANGLES or GL_LINES.
+    virtual void draw(unsigned mode, const std::vector<RasterVertex>& vertices,
                       const FragmentState& state) = 0;
     // Reads back RGBA bytes of the window, bottom row first (tests and glReadPixels).
     virtual void readPixels(int x, int y, int width, int height, std::uint8_t* rgba) = 0;

@@ -4,99 +4,73 @@ namespace tessivo::gllayer {
 
 namespace {
 
-void restoreEnables(ServerState& state, const ServerState& saved) {
-    state.lightingEnabled = saved.lightingEnabled;
-    for (int i = 0; i < Lighting::lightCount; ++i) {
-        state.lighting.lights[i].enabled = saved.lighting.lights[i].enabled;
+template <typename Group>
+void restoreGroup(GLbitfield mask, GLbitfield bit, Group& group, const Group& saved) {
+    if (mask & bit) {
+        group = saved;
     }
-    state.colourMaterialEnabled = saved.colourMaterialEnabled;
-    state.normalize = saved.normalize;
-    state.depthTest = saved.depthTest;
-    state.blend = saved.blend;
-    state.texture2D = saved.texture2D;
-    state.cullFace = saved.cullFace;
-    state.polygonOffsetFill = saved.polygonOffsetFill;
-    state.scissorTest = saved.scissorTest;
 }
 
-void restoreLighting(ServerState& state, const ServerState& saved) {
-    state.lighting = saved.lighting;
-    state.lightingEnabled = saved.lightingEnabled;
-    state.colourMaterialEnabled = saved.colourMaterialEnabled;
-    state.colourMaterialFace = saved.colourMaterialFace;
-    state.colourMaterialMode = saved.colourMaterialMode;
-    state.shadeModel = saved.shadeModel;
-}
+struct GroupSwitches {
+    GLbitfield bit;
+    std::uint32_t capabilities;
+};
 
-void restoreColourBuffer(ServerState& state, const ServerState& saved) {
-    state.blend = saved.blend;
-    state.blendSource = saved.blendSource;
-    state.blendDestination = saved.blendDestination;
-    state.clearColour = saved.clearColour;
-    state.colourWrite = saved.colourWrite;
-}
-
-void restoreDepthBuffer(ServerState& state, const ServerState& saved) {
-    state.depthTest = saved.depthTest;
-    state.depthFunction = saved.depthFunction;
-    state.depthWrite = saved.depthWrite;
-    state.clearDepth = saved.clearDepth;
-}
-
-void restorePolygon(ServerState& state, const ServerState& saved) {
-    state.cullFace = saved.cullFace;
-    state.cullFaceMode = saved.cullFaceMode;
-    state.frontFace = saved.frontFace;
-    state.polygonOffsetFill = saved.polygonOffsetFill;
-    state.polygonOffsetFactor = saved.polygonOffsetFactor;
-    state.polygonOffsetUnits = saved.polygonOffsetUnits;
-}
+// Which capabilities' switches each attribute bit saves.
+constexpr GroupSwitches groupSwitches[] = {
+    {GL_ENABLE_BIT, ~0u},
+    {GL_LIGHTING_BIT, capability::lighting | capability::colourMaterial | capability::lights},
+    {GL_COLOR_BUFFER_BIT, capability::blend},
+    {GL_DEPTH_BUFFER_BIT, capability::depthTest},
+    {GL_SCISSOR_BIT, capability::scissorTest},
+    {GL_TRANSFORM_BIT, capability::normalize},
+    {GL_TEXTURE_BIT, capability::texture2D},
+};
 
 } // namespace
 
+std::optional<std::uint32_t> capabilityBit(GLenum cap) {
+    if (cap >= GL_LIGHT0 && cap < GL_LIGHT0 + Lighting::lightCount) {
+        return capability::light0 << (cap - GL_LIGHT0);
+    }
+    switch (cap) {
+    case GL_LIGHTING:
+        return capability::lighting;
+    case GL_COLOR_MATERIAL:
+        return capability::colourMaterial;
+    case GL_NORMALIZE:
+        return capability::normalize;
+    case GL_DEPTH_TEST:
+        return capability::depthTest;
+    case GL_BLEND:
+        return capability::blend;
+    case GL_TEXTURE_2D:
+        return capability::texture2D;
+    case GL_SCISSOR_TEST:
+        return capability::scissorTest;
+    case GL_AUTO_NORMAL:
+        return 0u;
+    default:
+        return std::nullopt;
+    }
+}
+
 void restoreAttributes(ServerState& state, const ServerState& saved, GLbitfield mask) {
-    if (mask & GL_CURRENT_BIT) {
-        state.colour = saved.colour;
-        state.normal = saved.normal;
-        state.texCoord = saved.texCoord;
+    restoreGroup(mask, GL_CURRENT_BIT, state.current, saved.current);
+    restoreGroup(mask, GL_LIGHTING_BIT, state.lighting, saved.lighting);
+    restoreGroup(mask, GL_COLOR_BUFFER_BIT, state.colourBuffer, saved.colourBuffer);
+    restoreGroup(mask, GL_DEPTH_BUFFER_BIT, state.depthBuffer, saved.depthBuffer);
+    restoreGroup(mask, GL_LINE_BIT, state.line, saved.line);
+    restoreGroup(mask, GL_SCISSOR_BIT, state.scissor, saved.scissor);
+    restoreGroup(mask, GL_VIEWPORT_BIT, state.viewport, saved.viewport);
+    restoreGroup(mask, GL_TRANSFORM_BIT, state.transform, saved.transform);
+    std::uint32_t switches = 0;
+    for (const GroupSwitches& group : groupSwitches) {
+        if (mask & group.bit) {
+            switches |= group.capabilities;
+        }
     }
-    if (mask & GL_ENABLE_BIT) {
-        restoreEnables(state, saved);
-    }
-    if (mask & GL_LIGHTING_BIT) {
-        restoreLighting(state, saved);
-    }
-    if (mask & GL_COLOR_BUFFER_BIT) {
-        restoreColourBuffer(state, saved);
-    }
-    if (mask & GL_DEPTH_BUFFER_BIT) {
-        restoreDepthBuffer(state, saved);
-    }
-    if (mask & GL_POLYGON_BIT) {
-        restorePolygon(state, saved);
-    }
-    if (mask & GL_LINE_BIT) {
-        state.lineWidth = saved.lineWidth;
-    }
-    if (mask & GL_POINT_BIT) {
-        state.pointSize = saved.pointSize;
-    }
-    if (mask & GL_SCISSOR_BIT) {
-        state.scissorTest = saved.scissorTest;
-        state.scissor = saved.scissor;
-    }
-    if (mask & GL_VIEWPORT_BIT) {
-        state.viewport = saved.viewport;
-        state.viewportSet = saved.viewportSet;
-        state.depthRange = saved.depthRange;
-    }
-    if (mask & GL_TRANSFORM_BIT) {
-        state.matrixMode = saved.matrixMode;
-        state.normalize = saved.normalize;
-    }
-    if (mask & GL_TEXTURE_BIT) {
-        state.textureEnvironment = saved.textureEnvironment;
-    }
+    state.enabled = (state.enabled & ~switches) | (saved.enabled & switches);
 }
 
 } // namespace tessivo::gllayer

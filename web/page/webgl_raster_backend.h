@@ -1,5 +1,6 @@
 #pragma once
 
+#include "web/layer/fragment_state_writer.h"
 #include "web/layer/raster_backend.h"
 
 #include <cstdint>
@@ -8,32 +9,26 @@ namespace tessivo::gllayer {
 
 // Draws the layer's finished primitives with WebGL 1 (through Emscripten's GLES2 functions) in
 // the context that the toolkit made current. One shader pair passes clip coordinates and
-// colours through and applies the texture environment per fragment; everything else of
-// FragmentState maps onto WebGL's own state, which is changed only where it differs from the
-// last draw.
+// colours through and modulates the colour by the texture; everything else of FragmentState is
+// WebGL's own state, which is changed only where it differs from the last draw.
 class WebglRasterBackend : public RasterBackend {
 public:
-    void clear(bool colour, const float rgba[4], bool depth, double depthValue,
-               const FragmentState& state) override;
+    void clear(bool colour, const float rgba[4], bool depth, const FragmentState& state) override;
     void setTexture(const TextureImage& image) override;
-    void draw(Primitive primitive, const std::vector<RasterVertex>& vertices,
+    void draw(unsigned mode, const std::vector<RasterVertex>& vertices,
               const FragmentState& state) override;
     void readPixels(int x, int y, int width, int height, std::uint8_t* rgba) override;
 
 private:
     void prepare();
     void apply(const FragmentState& state);
-    void applyWrites(const FragmentState& state);
 
     bool prepared_ = false;
-    bool anyApplied_ = false;
-    FragmentState applied_;
+    FragmentStateWriter writer_;
     unsigned program_ = 0;
     unsigned buffer_ = 0;
     unsigned texture_ = 0;
-    int modeLocation_ = -1;
-    int pointSizeLocation_ = -1;
-    int textureHasAlphaLocation_ = -1;
+    int texturedLocation_ = -1;
 };
 
 } // namespace tessivo::gllayer

@@ -11,7 +11,7 @@ namespace tessivo::gllayer {
 namespace {
 
 struct Draw {
-    Primitive primitive;
+    unsigned mode;
     std::vector<RasterVertex> vertices;
     FragmentState state;
 };
@@ -19,11 +19,12 @@ struct Draw {
 class RecordingBackend : public RasterBackend {
 public:
     std::vector<Draw> draws;
-    void clear(bool, const float*, bool, double, const FragmentState&) override {}
-    void setTexture(const TextureImage&) override {}
-    void draw(Primitive primitive, const std::vector<RasterVertex>& vertices,
+    std::vector<TextureImage> textures;
+    void clear(bool, const float*, bool, const FragmentState&) override {}
+    void setTexture(const TextureImage& image) override { textures.push_back(image); }
+    void draw(unsigned mode, const std::vector<RasterVertex>& vertices,
               const FragmentState& state) override {
-        draws.push_back({primitive, vertices, state});
+        draws.push_back({mode, vertices, state});
     }
     void readPixels(int, int, int, int, std::uint8_t*) override {}
 };
@@ -131,21 +132,30 @@ TEST_F(LayerTest, SelectionRecordsNamesAndWindowDepthsOfWhatFallsInside) {
 
 TEST_F(LayerTest, DisplayListReplaysTheValuesOfItsCompilation) {
     double corners[9] = {-0.5, -0.5, 0, 0.5, 0, 0, 0, 0.5, 0};
+    GLubyte texel[3] = {10, 20, 30};
     tlNewList(3, GL_COMPILE);
+    tlTexImage2D(GL_TEXTURE_2D, 0, 3, 1, 1, 0, GL_RGB, GL_UNSIGNED_BYTE, texel);
     tlColor3d(1, 0, 0);
     tlEnableClientState(GL_VERTEX_ARRAY);
     tlVertexPointer(3, GL_DOUBLE, 0, corners);
     tlDrawArrays(GL_TRIANGLES, 0, 3);
     tlEndList();
-    EXPECT_TRUE(drawn().empty()); // compiled, not drawn
-    corners[0] = 0.9;             // the list keeps what the array held when it was compiled
+    tlEnable(GL_TEXTURE_2D);
+    triangle(true);
+    tlFlush();
+    EXPECT_FALSE(backend.draws.back().state.textured); // compiled, not run: still no texture
+    corners[0] = 0.9; // the list keeps what the array and the texel held when it was compiled
+    texel[0] = 99;
     tlColor3d(0, 0, 1);
     tlCallList(3);
     tlCallList(3);
     const auto v = drawn();
-    ASSERT_EQ(v.size(), 6u);
+    ASSERT_EQ(v.size(), 9u);
     EXPECT_FLOAT_EQ(v[3].position[0], -0.5f);
     EXPECT_FLOAT_EQ(v[3].colour[0], 1.0f);
+    EXPECT_TRUE(backend.draws.back().state.textured);
+    ASSERT_FALSE(backend.textures.empty());
+    EXPECT_EQ(backend.textures.back().pixels, (std::vector<std::uint8_t>{10, 20, 30}));
     EXPECT_TRUE(tlIsList(3));
 }
 
@@ -163,9 +173,30 @@ TEST_F(LayerTest, AttributeStackRestoresOnlyTheSavedGroups) {
     GLfloat colour[4];
     tlGetFloatv(GL_CURRENT_COLOR, colour);
     EXPECT_FLOAT_EQ(colour[0], 0.5f);
-    EXPECT_EQ(Layer::instance().state.blendSource, static_cast<GLenum>(GL_SRC_ALPHA));
+    EXPECT_EQ(Layer::instance().state.colourBuffer.blendSource, static_cast<GLenum>(GL_SRC_ALPHA));
     tlPopAttrib();
     EXPECT_EQ(tlGetError(), static_cast<GLenum>(GL_STACK_UNDERFLOW));
+}
+
+TEST_F(LayerTest, WhatTheLayerLeavesOutIsReportedAndIgnored) {
+    const auto rejected = [](auto call) {
+        call();
+        return tlGetError() == GL_INVALID_ENUM;
+    };
+    EXPECT_TRUE(rejected([] { tlEnable(GL_CULL_FACE); }));
+    EXPECT_TRUE(rejected([] { tlLightf(GL_LIGHT0, GL_SPOT_CUTOFF, 45.0f); }));
+    EXPECT_TRUE(rejected([] { tlLightf(GL_LIGHT0, GL_LINEAR_ATTENUATION, 1.0f); }));
+    EXPECT_TRUE(rejected([] { tlTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL); }));
+    EXPECT_TRUE(rejected([] {
+        tlBegin(GL_QUADS);
+        tlVertex2d(0, 0);
+        tlVertex2d(1, 0);
+        tlVertex2d(1, 1);
+        tlVertex2d(0, 1);
+    }));
+    tlEnd(); // not inside glBegin after all
+    EXPECT_EQ(tlGetError(), static_cast<GLenum>(GL_INVALID_OPERATION));
+    EXPECT_TRUE(drawn().empty());
 }
 
 TEST_F(LayerTest, BatchesBreakWhereTheFragmentStateChanges) {

