@@ -71,6 +71,23 @@ TEST_F(DialByPointer, TangentialFlingSpinsAtSpeedOverRadius) {
     EXPECT_EQ(dial->angle, stopped);
 }
 
+// The scene moves by itself while its object or a dial that is drawn spins.
+TEST_F(DialByPointer, ASpinningDialMovesItsSceneWhileItIsDrawn) {
+    EXPECT_FALSE(current().animating());
+    press({415, 288});
+    dragTo({415, 295}, 150);
+    release({415, 300}, 50);
+    ASSERT_TRUE(dial->animating());
+    EXPECT_TRUE(current().animating());
+    dial->hidden = true; // a hidden dial is not drawn and does not step
+    EXPECT_FALSE(current().animating());
+    dial->hidden = false;
+    press({405, 300});
+    EXPECT_FALSE(current().animating());
+    current().rotation()->spin = {0.006, 0.0};
+    EXPECT_TRUE(current().animating());
+}
+
 TEST_F(DialByPointer, FlingTowardsTheCentreOrAfterARestDoesNotSpin) {
     press({430, 300});
     dragTo({420, 300}, 50);
