@@ -22,9 +22,9 @@ void startToolkitClock();
 void holdAnimationClock();
 void resumeAnimationClock();
 
-// The toolkit's elapsed milliseconds, never held: for what waits on real time whether anything
-// moves or not (the return to the start after the idle time, the cursor that hides, the frame
-// grid). The fixed clock of the tests fixes it too.
+// The toolkit's elapsed milliseconds, never held: for what happens in real time whether anything
+// moves or not (the pointer's speed over a drag's trail, the return to the start after the idle
+// time, the cursor that hides, the frame grid). The fixed clock of the tests fixes it too.
 int wallClockMilliseconds();
 
 // Fixes the wall clock at ms until released, so that tests and the snapshot tool see exact
