@@ -9,13 +9,14 @@ namespace tessivo {
 // Whether the next frame can differ from the last one drawn, so that a still picture costs no
 // frames. The picture changes by itself only while something moves (the object spins, a menu
 // unfolds, wheels roll, a text fades): each such movement is a source, asked before every
-// frame. Everything else that changes it (input, a new window size, an exposed window) marks
-// it changed. A movement that will start by itself at a known time while everything stands
-// still (the return to the start after the idle time) is an alarm, so that the program can
-// sleep until then instead of looking at the clock.
+// frame. Everything else that changes it (input, a new window size) marks it changed; an
+// exposed window the toolkit redraws by itself. A change that will start by itself at a known
+// time while everything stands still (the return to the start after the idle time) is an
+// alarm, so that the program can sleep until then instead of looking at the clock.
 //
-// To add a movement: addMovement with a function that is true while it runs. To add a
-// change that the sources cannot see: call markChanged where it happens.
+// To add a movement: addMovement with a function that is true while it runs. To add a change
+// that no movement shows (a new kind of input, a text that appears): markChanged where it
+// happens, or addAlarm when it happens at a time known in advance.
 class FrameDemand {
 public:
     // True while the picture changes with time alone.
