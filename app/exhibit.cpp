@@ -16,6 +16,7 @@
 
 #include <GL/glut.h>
 #include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -59,7 +60,8 @@ void setAttract(double degreesPerSecond) {
 void frameTick(int timerNumber);
 
 void armFrameTimer(int delayMs) {
-    ++run->timerNumber;
+    // Sixty a second run past the largest int in about 400 days.
+    run->timerNumber = run->timerNumber == INT_MAX ? 0 : run->timerNumber + 1;
     glutTimerFunc(static_cast<unsigned>(delayMs), frameTick, run->timerNumber);
 }
 
