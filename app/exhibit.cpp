@@ -1,6 +1,7 @@
 #include "app/exhibit.h"
 
 #include "app/exhibit_options.h"
+#include "app/frame_demand.h"
 #include "app/frame_pacer.h"
 #include "app/heap_trim.h"
 #include "app/idle_watch.h"
@@ -15,9 +16,11 @@
 
 #include <GL/glut.h>
 #include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,7 +35,13 @@ struct ExhibitRun {
     ExhibitOptions options;
     IdleWatch watch;
     FramePacer pacer;
+    FrameDemand frames;
     bool cursorHidden = false;
+    // Each arming of the frame timer has a number of its own. A timer armed before the latest
+    // (the long wait of a rest, overtaken by input) fires with a stale number and does nothing.
+    int timerNumber = 0;
+    // No frame is coming: the toolkit's loop sleeps until input, a new size or an alarm.
+    bool resting = false;
 };
 
 // Process-wide, because the toolkit's callbacks have no context argument.
@@ -48,9 +57,39 @@ void setAttract(double degreesPerSecond) {
     }
 }
 
+void frameTick(int timerNumber);
+
+void armFrameTimer(int delayMs) {
+    // Sixty a second run past the largest int in about 400 days.
+    run->timerNumber = run->timerNumber == INT_MAX ? 0 : run->timerNumber + 1;
+    glutTimerFunc(static_cast<unsigned>(delayMs), frameTick, run->timerNumber);
+}
+
+// Input or a new window size: a frame soon, however long the exhibit has rested.
+void wake() {
+    resumeAnimationClock();
+    run->frames.markChanged();
+    if (run->resting) {
+        run->resting = false;
+        armFrameTimer(0);
+    }
+}
+
+// Nothing moves and nothing has changed: no frame, the animations' time held, and no timer
+// but the one for the next alarm.
+void rest(int now) {
+    holdAnimationClock();
+    run->resting = true;
+    run->pacer.restart();
+    if (const std::optional<int> wait = run->frames.millisecondsToAlarm(now)) {
+        armFrameTimer(std::max(1, *wait));
+    }
+}
+
 // Any input ends the slow turn of the idle object; a pointer motion brings the cursor back.
 void visitorInput(bool motion) {
-    const int now = nowMilliseconds();
+    wake();
+    const int now = wallClockMilliseconds();
     if (run->watch.attracting() && run->options.attractDegreesPerSecond > 0.0) {
         setAttract(0.0);
     }
@@ -106,10 +145,20 @@ void exhibitSpecial(int key, int x, int y) {
     specialCallback(key, x, y);
 }
 
-void frameTick(int /*unused*/) {
-    const int now = nowMilliseconds();
+void exhibitReshape(int width, int height) {
+    wake();
+    reshapeCallback(width, height);
+}
+
+void frameTick(int timerNumber) {
+    if (timerNumber != run->timerNumber) {
+        return;
+    }
+    resumeAnimationClock();
+    const int now = wallClockMilliseconds();
     if (run->watch.takeResetDue(now)) {
         returnToStart();
+        run->frames.markChanged();
     }
     if (run->watch.attracting() && run->options.attractDegreesPerSecond > 0.0) {
         setAttract(run->options.attractDegreesPerSecond);
@@ -118,11 +167,30 @@ void frameTick(int /*unused*/) {
         glutSetCursor(GLUT_CURSOR_NONE);
         run->cursorHidden = true;
     }
+    if (!run->frames.takeFrameDue()) {
+        rest(now);
+        return;
+    }
+    run->resting = false;
     glutPostRedisplay();
     // The toolkit fires a timer of 0 ms in the same pass as this one, before the frame asked
     // for here is drawn, and the two frames would be one: a due frame waits 1 ms instead.
-    const int delay = std::max(1, run->pacer.nextDelay(now));
-    glutTimerFunc(static_cast<unsigned>(delay), frameTick, 0);
+    armFrameTimer(std::max(1, run->pacer.nextDelay(now)));
+}
+
+// What moves the picture, and what wakes the exhibit while it stands still.
+void watchForFrames(FrameDemand& frames) {
+    frames.addMovement([] {
+        Scene* scene = currentScene();
+        return scene != nullptr && scene->animating();
+    });
+    frames.addAlarm([](int now) { return run->watch.millisecondsToReset(now); });
+    frames.addAlarm([](int now) -> std::optional<int> {
+        if (run->cursorHidden) {
+            return std::nullopt;
+        }
+        return run->watch.millisecondsToCursorHide(now);
+    });
 }
 
 std::vector<std::string> registeredIdentifiers() {
@@ -206,6 +274,7 @@ int runExhibit(int argc, char** argv) {
     openWindow(options, geometryGiven);
     registerShellCallbacks();
     glutIdleFunc(nullptr);
+    glutReshapeFunc(exhibitReshape);
     glutMouseFunc(exhibitMouse);
     glutMotionFunc(exhibitMotion);
     glutPassiveMotionFunc(exhibitPassiveMotion);
@@ -214,10 +283,11 @@ int runExhibit(int argc, char** argv) {
 
     buildShowList(options);
     startFirstScene();
-    const int now = nowMilliseconds();
+    const int now = wallClockMilliseconds();
     run.reset(new ExhibitRun{options, IdleWatch(options.idleResetSeconds * 1000, now),
-                             FramePacer(options.maxFramesPerSecond)});
-    glutTimerFunc(0, frameTick, 0);
+                             FramePacer(options.maxFramesPerSecond), FrameDemand()});
+    watchForFrames(run->frames);
+    armFrameTimer(0);
     glutMainLoop();
     return 0;
 }

@@ -16,6 +16,13 @@ public:
     // Milliseconds from now (the clock's) to the next frame of the grid; 0 when it is due.
     int nextDelay(int now);
 
+    // The grid starts again at the next call, as at the first: after a rest without frames,
+    // the first frame is not followed at once by the ones missed during the rest.
+    void restart() {
+        started = false;
+        ahead = 0.0;
+    }
+
 private:
     double interval;
     bool started = false;

@@ -2,6 +2,8 @@
 
 #include "scene/clock.h"
 
+#include <algorithm>
+
 namespace tessivo {
 
 IdleWatch::IdleWatch(int idleResetMs, int now)
@@ -29,6 +31,17 @@ bool IdleWatch::takeResetDue(int now) {
 
 bool IdleWatch::cursorHidden(int now) const {
     return millisecondsBetween(lastMotion, now) >= cursorHideMs;
+}
+
+std::optional<int> IdleWatch::millisecondsToReset(int now) const {
+    if (idleResetMs <= 0 || atStart) {
+        return std::nullopt;
+    }
+    return std::max(0, idleResetMs - millisecondsBetween(lastInput, now));
+}
+
+int IdleWatch::millisecondsToCursorHide(int now) const {
+    return std::max(0, cursorHideMs - millisecondsBetween(lastMotion, now));
 }
 
 } // namespace tessivo

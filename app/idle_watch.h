@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 namespace tessivo {
 
 // What the exhibit does about its visitors' absence, from the times of their last input and
@@ -27,6 +29,12 @@ public:
     bool attracting() const { return !visited; }
 
     bool cursorHidden(int now) const;
+
+    // How long from now until takeResetDue turns true (0 when it is due), or none while no
+    // reset is to come; and until cursorHidden does (0 once it has). For a program that sleeps
+    // while nothing moves.
+    std::optional<int> millisecondsToReset(int now) const;
+    int millisecondsToCursorHide(int now) const;
 
 private:
     int idleResetMs;

@@ -46,7 +46,7 @@ void returnFreePagesAfterAChange(const Scene* scene) {
 }
 
 TrailSample sampleAt(const Vec2& p) {
-    return {static_cast<int>(p.x), static_cast<int>(p.y), nowMilliseconds()};
+    return {static_cast<int>(p.x), static_cast<int>(p.y), wallClockMilliseconds()};
 }
 
 void stepScene(int step) {
@@ -159,7 +159,7 @@ void mouseCallback(int button, int state, int x, int y) {
             shell.hoveredHandler->onRelease(shell.pointerPosition);
         }
         const auto velocity =
-            releaseVelocity(shell.motionTrail, shell.pointerPosition, nowMilliseconds());
+            releaseVelocity(shell.motionTrail, shell.pointerPosition, wallClockMilliseconds());
         if (velocity && shell.hoveredHandler) {
             shell.hoveredHandler->onFling(shell.pointerPosition, *velocity);
         }

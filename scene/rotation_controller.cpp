@@ -98,18 +98,18 @@ void RotationController::onPress(const Vec2& p) {
     spin = {0.0, 0.0};
     lastPointer = p;
     trail.clear();
-    trail.push_back(sampleAt(p, nowMilliseconds()));
+    trail.push_back(sampleAt(p, wallClockMilliseconds()));
 }
 
 void RotationController::onDrag(const Vec2& p) {
     const Vec2 d = p - lastPointer;
     lastPointer = p;
     rotateBy(d.x, d.y);
-    appendTrailSample(trail, sampleAt(p, nowMilliseconds()), spinWindowMs);
+    appendTrailSample(trail, sampleAt(p, wallClockMilliseconds()), spinWindowMs);
 }
 
 void RotationController::onRelease(const Vec2& p) {
-    const int now = nowMilliseconds();
+    const int now = wallClockMilliseconds();
     if (auto released = spinFromTrail(trail, static_cast<int>(p.x), static_cast<int>(p.y), now)) {
         spin = *released;
     }

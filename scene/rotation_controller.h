@@ -34,6 +34,7 @@ public:
 
     // Advances the spin to the time now (ms). The first call only records the time.
     void advanceSpin(int now);
+    bool spinning() const { return spin.x != 0.0 || spin.y != 0.0; }
 
     // Turns by yaw degrees about the screen's y axis and by -pitch degrees about its x axis:
     // orientation = Ry(yaw) * Rx(-pitch) * orientation.

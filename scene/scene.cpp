@@ -127,6 +127,10 @@ void Scene::applyRotation() {
     rotation()->apply();
 }
 
+bool Scene::animating() {
+    return rotation()->spinning() || panel->animating();
+}
+
 int nearestHitName(const GLuint* buffer, int bufferSize, int hits) {
     if (hits <= 0) {
         return 0;

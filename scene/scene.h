@@ -57,6 +57,11 @@ public:
     // Draws the 3D content; must leave the modelview matrix as it found it.
     virtual void display() {}
 
+    // Whether the next frame of the scene can differ from the last one without any input: the
+    // object spins, or a control that is drawn animates. Scenes with movements of their own
+    // add them.
+    virtual bool animating();
+
     // Clears colour and depth to backgroundColour.
     virtual void clear();
 

@@ -30,6 +30,8 @@ public:
     // Moves progress by the time since the previous frame: up by 0.002 per millisecond while
     // hovered, down by 0.005 otherwise, within [0, 1].
     void advance(int now);
+    // Until fully open while hovered, or fully closed otherwise.
+    bool animating() const override { return hover ? progress < 1.0 : progress > 0.0; }
 
     // The credit lines show only while the emblem is fully open.
     bool showsCredits() const { return progress == 1.0; }

@@ -43,6 +43,7 @@ public:
     // Turns angle by spin over the time since the previous step (or the fling). Nothing while
     // the dial stands still.
     void advanceSpin(int now);
+    bool animating() const override { return spin != 0.0; }
 
     // Where the knob is drawn, relative to the centre.
     Vec2 knobOffset() const;

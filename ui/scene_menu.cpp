@@ -41,9 +41,13 @@ void SceneMenu::reset() {
     listWidth = 0.0;
 }
 
+bool SceneMenu::animating() const {
+    return (direction > 0.0 && openness < 1.0) || (direction < 0.0 && openness > 0.0);
+}
+
 void SceneMenu::advance(int now) {
     const int dt = frameStep(lastTime, now);
-    if ((direction > 0.0 && openness < 1.0) || (direction < 0.0 && openness > 0.0)) {
+    if (animating()) {
         openness += dt * direction * openingPerMillisecond;
         if (openness < 0.0) {
             openness = 0.0;

@@ -31,6 +31,8 @@ public:
     // Moves openness towards the current direction by the time since the previous frame, at a
     // rate of 0.01 per millisecond, within [0, 1].
     void advance(int now);
+    // Until the openness has reached the end the direction points to.
+    bool animating() const override;
 
     // 0 closed, 1 fully open.
     double openness = 0.0;

@@ -4,8 +4,8 @@
 
 namespace tessivo {
 
-// One sample of a drag: the pointer in overlay coordinates truncated toward zero, and the
-// clock's time in milliseconds.
+// One sample of a drag: the pointer in overlay coordinates truncated toward zero, and the wall
+// clock's time in milliseconds (a pointer that rests rests in real time, frames or none).
 struct TrailSample {
     int x = 0;
     int y = 0;

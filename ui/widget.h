@@ -33,6 +33,9 @@ public:
     // Back to the values the control started with, neither under the pointer nor held. What is
     // on screen right after equals what was there right after start.
     virtual void reset() {}
+    // Whether the control's picture changes with time alone, without input: while it unfolds,
+    // folds up or spins. What draws only the frames that can differ asks this before each one.
+    virtual bool animating() const { return false; }
 
     // position = offset + the anchor's corner of a width x height window. Any anchor other than
     // the four corners counts as bottom-left.

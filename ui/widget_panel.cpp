@@ -71,6 +71,15 @@ void WidgetPanel::draw() {
     glEnable(GL_DEPTH_TEST);
 }
 
+bool WidgetPanel::animating() const {
+    for (const auto& widget : widgets) {
+        if (!widget->hidden && widget->animating()) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void WidgetPanel::reset() {
     for (auto& widget : widgets) {
         widget->reset();

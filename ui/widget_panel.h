@@ -36,6 +36,8 @@ public:
     // Draws the controls that are not hidden, in order, with lighting and depth testing off.
     // The GL state it changes is restored afterwards.
     void draw();
+    // Whether a control that is drawn (not hidden) animates: a hidden one does not step.
+    bool animating() const;
 
     // The first control's answer, in the order added, that is not nullptr. Hidden controls
     // answer too unless the overlay settings say otherwise.

@@ -173,6 +173,8 @@ public:
     // Removes the oldest wheel; nothing when there is none.
     void removeOldestWheel();
     void clearWheels();
+    // The wheel rendering moves with the clock while a wheel is on the band.
+    bool wheelsRoll() const { return mode == 1 && !wheelOffsets.empty(); }
 
     // The length parameter of a wheel with start offset offset at time now (milliseconds):
     // 1 + 0.0001 (now - t0) for the wheel added at t0, whose offset is -0.0001 t0. The time

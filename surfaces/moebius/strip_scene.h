@@ -54,6 +54,8 @@ public:
     // The band at 10 units in front of the viewer, turned by the rotation, shaped by the
     // controls (updateStrip).
     void display() override;
+    // Also while wheels roll.
+    bool animating() override { return Scene::animating() || strip.wheelsRoll(); }
     // In the map scene, the scene itself wherever no control claims p; elsewhere the default
     // (a control, else the rotation).
     PointerHandler* target(const Vec2& p) override;

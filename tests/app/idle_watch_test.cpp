@@ -46,6 +46,21 @@ TEST(IdleWatch, TheCursorHidesThreeSecondsAfterTheLastMotionAcrossTheClockWrap) 
     EXPECT_TRUE(watch.cursorHidden(INT_MIN + 5001));
 }
 
+// What a program that sleeps while nothing moves waits for.
+TEST(IdleWatch, TellsHowLongUntilTheResetAndTheCursorHideAcrossTheClockWrap) {
+    const int start = INT_MAX - 1000;
+    IdleWatch watch(4000, start);
+    EXPECT_FALSE(watch.millisecondsToReset(start + 100)); // nobody came yet
+    EXPECT_EQ(watch.millisecondsToCursorHide(start + 100), 2900);
+    watch.noteMotion(INT_MIN + 1000); // 2001 ms on, past the wrap
+    EXPECT_EQ(watch.millisecondsToReset(INT_MIN + 1500), 3500);
+    EXPECT_EQ(watch.millisecondsToCursorHide(INT_MIN + 1500), 2500);
+    EXPECT_EQ(watch.millisecondsToCursorHide(INT_MIN + 9000), 0);
+    EXPECT_EQ(watch.millisecondsToReset(INT_MIN + 9000), 0);
+    EXPECT_TRUE(watch.takeResetDue(INT_MIN + 9000));
+    EXPECT_FALSE(watch.millisecondsToReset(INT_MIN + 9001)); // all stands as at the start
+}
+
 // Frames drawn in ten simulated seconds by a toolkit that fires each timer lateMs after it is
 // due and spends drawMs on each frame; the clock reads time modulo 2^32, as the toolkit's does.
 int framesInTenSeconds(int framesPerSecond, int lateMs, int drawMs, int start = 0) {
@@ -84,6 +99,10 @@ TEST(FramePacer, CatchesUpAFewLateFramesButStartsAgainAfterAStall) {
     // Far behind: draw now, and keep the rate from there.
     EXPECT_EQ(pacer.nextDelay(600), 0);
     EXPECT_EQ(pacer.nextDelay(601), 19);
+    // Started again after a rest: the grid from the next frame on, none due at once.
+    pacer.restart();
+    EXPECT_EQ(pacer.nextDelay(5000), 20);
+    EXPECT_EQ(pacer.nextDelay(5021), 19);
 }
 
 } // namespace

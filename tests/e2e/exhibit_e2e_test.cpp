@@ -1,6 +1,9 @@
 #include "tests/e2e/program_window.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 
 namespace tessivo::testing {
@@ -131,6 +134,42 @@ TEST_F(ExhibitScreen, WhileIdleTheObjectTurnsUntilAPress) {
     const Image stopped = screenshot(server, window);
     sleepMilliseconds(1000);
     EXPECT_EQ(screenshot(server, window).countDifferent(stopped, 16), 0);
+}
+
+// Frames counted by Mesa's heads-up display, which writes one line to its dump file for every
+// frame when its period is shorter than any frame.
+TEST_F(ExhibitScreen, DrawsFramesOnlyWhileThePictureCanChange) {
+    char folder[] = "/tmp/tessivo-hud-XXXXXX";
+    ASSERT_NE(mkdtemp(folder), nullptr);
+    setenv("GALLIUM_HUD", "fps", 1);
+    setenv("GALLIUM_HUD_PERIOD", "0.000001", 1);
+    setenv("GALLIUM_HUD_DUMP_DIR", folder, 1);
+    start({"--window", "800x600", "--attract", "0"});
+    for (const char* name : {"GALLIUM_HUD", "GALLIUM_HUD_PERIOD", "GALLIUM_HUD_DUMP_DIR"}) {
+        unsetenv(name);
+    }
+    ASSERT_FALSE(HasFatalFailure());
+    const auto frames = [&] {
+        std::ifstream dump(std::string(folder) + "/fps");
+        return static_cast<int>(std::count(std::istreambuf_iterator<char>(dump),
+                                           std::istreambuf_iterator<char>(), '\n'));
+    };
+    const int atStart = frames();
+    sleepMilliseconds(1500);
+    EXPECT_EQ(frames(), atStart) << "frames of a still picture";
+
+    flick(300, 300, 500, 400);
+    sleepMilliseconds(200);
+    const int spinning = frames();
+    sleepMilliseconds(1000);
+    EXPECT_GT(frames() - spinning, 20) << "frames in a second of a spin";
+
+    click(server, window, 700, 100); // stops the spin
+    sleepMilliseconds(200);
+    const int stopped = frames();
+    sleepMilliseconds(1000);
+    EXPECT_EQ(frames(), stopped) << "frames after the spin stopped";
+    std::filesystem::remove_all(folder);
 }
 
 TEST_F(ExhibitScreen, AnUnknownSceneIsAnErrorNamingItWithNoWindow) {

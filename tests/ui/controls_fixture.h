@@ -79,6 +79,23 @@ protected:
         displayCallback();
     }
 
+    // Frames afterMs apart while the control says it animates (at most limit): each must change
+    // state(), and the frame after them must not. Returns how many there were.
+    template <class State> int animatedFrames(const Widget& control, State state, int afterMs) {
+        constexpr int limit = 1000;
+        int frames = 0;
+        while (control.animating() && frames < limit) {
+            const auto before = state();
+            frame(afterMs);
+            EXPECT_NE(state(), before) << "frame " << frames;
+            ++frames;
+        }
+        const auto still = state();
+        frame(afterMs);
+        EXPECT_EQ(state(), still) << "after " << frames << " frames";
+        return frames;
+    }
+
     static Feedback drawn(Widget& control);
 
     FixedClock clock{1000};

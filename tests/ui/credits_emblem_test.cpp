@@ -63,6 +63,18 @@ TEST_F(EmblemByPointer, CreditLinesOnlyAfterHalfASecondOfHoverAndGoAtOnce) {
     }
 }
 
+TEST_F(EmblemByPointer, AnimatesUntilFullyOpenOrClosed) {
+    const auto progress = [&] { return emblem()->progress; };
+    frame();
+    EXPECT_FALSE(emblem()->animating());
+    hover({745, 36});
+    EXPECT_EQ(animatedFrames(*emblem(), progress, 125), 4);
+    EXPECT_TRUE(emblem()->showsCredits());
+    hover({600, 300});
+    EXPECT_EQ(animatedFrames(*emblem(), progress, 50), 4);
+    EXPECT_EQ(emblem()->progress, 0.0);
+}
+
 TEST_F(EmblemByPointer, OpensAcrossTheClockWrap) {
     clock.set(INT_MAX - 250);
     frame();

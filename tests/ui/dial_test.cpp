@@ -1,3 +1,4 @@
+#include "scene/clock.h"
 #include "tests/ui/controls_fixture.h"
 #include "ui/dial.h"
 
@@ -69,6 +70,38 @@ TEST_F(DialByPointer, TangentialFlingSpinsAtSpeedOverRadius) {
     const double stopped = dial->angle;
     frame(1000);
     EXPECT_EQ(dial->angle, stopped);
+}
+
+// The scene moves by itself while its object or a dial that is drawn spins.
+TEST_F(DialByPointer, ASpinningDialMovesItsSceneWhileItIsDrawn) {
+    EXPECT_FALSE(current().animating());
+    press({415, 288});
+    dragTo({415, 295}, 150);
+    release({415, 300}, 50);
+    ASSERT_TRUE(dial->animating());
+    EXPECT_TRUE(current().animating());
+    dial->hidden = true; // a hidden dial is not drawn and does not step
+    EXPECT_FALSE(current().animating());
+    dial->hidden = false;
+    press({405, 300});
+    EXPECT_FALSE(current().animating());
+    current().rotation()->spin = {0.006, 0.0};
+    EXPECT_TRUE(current().animating());
+}
+
+// While nothing moves the exhibit draws nothing and holds its animations' clock; a pointer that
+// rests before its release still rests in real time, and leaves nothing spinning.
+TEST_F(DialByPointer, ARestBeforeTheReleaseCountsWhileTheAnimationClockIsHeld) {
+    for (const Vec2 start : {Vec2{415, 288}, Vec2{600, 300}}) { // the knob, then empty space
+        press(start);
+        dragTo(start + Vec2{0, 7});
+        holdAnimationClock();
+        clock.advance(300);
+        resumeAnimationClock();
+        release(start + Vec2{0, 7}, 0);
+    }
+    EXPECT_EQ(dial->spin, 0.0);
+    EXPECT_FALSE(current().rotation()->spinning());
 }
 
 TEST_F(DialByPointer, FlingTowardsTheCentreOrAfterARestDoesNotSpin) {

@@ -53,6 +53,18 @@ TEST_F(MenuByPointer, UnfoldsIn100MillisecondsWhileThePointerRests) {
     EXPECT_EQ(current().target({30, 100}), current().rotation());
 }
 
+TEST_F(MenuByPointer, AnimatesUntilFullyOpenOrClosed) {
+    const auto openness = [&] { return menu()->openness; };
+    frame();
+    EXPECT_FALSE(menu()->animating());
+    hover({20, 20});
+    EXPECT_EQ(animatedFrames(*menu(), openness, 20), 5);
+    EXPECT_EQ(menu()->openness, 1.0);
+    hover({300, 300});
+    EXPECT_EQ(animatedFrames(*menu(), openness, 30), 4);
+    EXPECT_EQ(menu()->openness, 0.0);
+}
+
 TEST(MenuLayout, FourRowsAndTheirBackground) {
     const SceneMenuLayout layout = sceneMenuLayout(4, 1.0, 100.0);
     EXPECT_EQ(layout.backgroundBottom, 47);

@@ -257,12 +257,15 @@ TEST_F(WheelButtons, PlusAddsMinusRemovesTheOldestCrossClears) {
     expectWheelsAt(5000, {1.5, 1.3, 1.0});
     clickAt(120, 20); // minus: the wheel of the start goes first
     expectWheelsAt(5000, {1.3, 1.0});
-    clickAt(140, 20); // cross
+    EXPECT_TRUE(scene.animating()); // the wheels roll on by the clock
+    clickAt(140, 20);               // cross
     EXPECT_TRUE(wheels.empty());
+    EXPECT_FALSE(scene.animating());
     clickAt(120, 20); // minus on no wheels
     EXPECT_TRUE(wheels.empty());
     clickAt(100, 20);
     EXPECT_EQ(wheels.size(), 1u);
+    EXPECT_TRUE(scene.animating());
     clickAt(110, 20); // between plus and minus: neither
     clickAt(100, 30); // 10 pixels above the plus centre: outside
     EXPECT_EQ(wheels.size(), 1u);

@@ -5,8 +5,9 @@ DevTools protocol, every page served from 127.0.0.1.
 
 Checks that each scene of the show list renders like tessivo-snapshot's picture of it, that the
 next arrow steps the scene, that a drag turns the object, that a tap and a click on a region of
-Moebius6's map colour it and take the colour off again at a device pixel ratio of 2, and that
-the console shows no error.
+Moebius6's map colour it and take the colour off again at a device pixel ratio of 2, that a
+still page draws no frames while the pointer over the menu does, and that the console shows no
+error.
 With --frame-rates it checks nothing and prints each show-list scene's frame rate at 800 x 600.
 Needs Debian's python3 (python3-websocket, python3-pil) and chromium.
 """
@@ -35,6 +36,7 @@ ACCEPTED_SHARE = 0.002
 # Window coordinates (y down): the next arrow sits at overlay (60, 20); the rest point is over
 # the view, away from the object and the controls; the region lies on the front of the map.
 NEXT_ARROW = (60, 580)
+MENU = (20, 580)
 REST = (400, 560)
 MAP_REGION = (460, 377)
 TIMEOUT = 60.0
@@ -128,6 +130,22 @@ class Browser:
                 raise RuntimeError(f"{url} did not start")
             time.sleep(0.1)
         self.frames(10)
+
+    def count_colour_clears(self):
+        """From the next page on, window.colourClears counts the frames the program draws: each
+        begins with one clear of the colour buffer."""
+        self.call("Page.addScriptToEvaluateOnNewDocument", source="""
+            window.colourClears = 0;
+            const clear = WebGLRenderingContext.prototype.clear;
+            WebGLRenderingContext.prototype.clear = function (mask) {
+                if (mask & this.COLOR_BUFFER_BIT) window.colourClears++;
+                return clear.call(this, mask);
+            };""")
+
+    def frames_drawn_in(self, seconds):
+        before = self.evaluate("colourClears")
+        time.sleep(seconds)
+        return self.evaluate("colourClears") - before
 
     def mouse(self, kind, point, buttons=0):
         self.call("Input.dispatchMouseEvent", type=kind, x=point[0], y=point[1],
@@ -248,22 +266,32 @@ class Run:
                    f"{changed} pixels differ from the picture before the tap")
         self.browser.pixel_ratio(1)
 
+    def still_page(self):
+        # With the turn off nothing moves until the pointer comes: the menu unfolds under it in
+        # a few frames, and then the page is still again.
+        self.browser.count_colour_clears()
+        self.page("attract=0")
+        still = self.browser.picture()
+        idle = self.browser.frames_drawn_in(1.5)
+        self.check("still-draws-nothing", idle == 0, f"{idle} frames in 1.5 s at rest")
+        self.browser.mouse("mouseMoved", MENU)
+        unfolding = self.browser.frames_drawn_in(0.5)
+        opened = differing_pixels(self.browser.picture(), still)
+        self.check("pointer-redraws", unfolding > 0 and opened > 10000,
+                   f"{unfolding} frames while the menu unfolds, {opened} pixels changed")
+        after = self.browser.frames_drawn_in(1.0)
+        self.check("still-again", after == 0, f"{after} frames in 1 s with the menu open")
+
     def console(self):
         self.check("console", not self.browser.errors,
                    "; ".join(self.browser.errors) or "no error")
 
     def frame_rates(self):
         """Frames the program draws per second (each begins with one colour clear), over
-        three seconds of each show-list scene."""
-        self.browser.call("Page.addScriptToEvaluateOnNewDocument", source="""
-            window.colourClears = 0;
-            const clear = WebGLRenderingContext.prototype.clear;
-            WebGLRenderingContext.prototype.clear = function (mask) {
-                if (mask & this.COLOR_BUFFER_BIT) window.colourClears++;
-                return clear.call(this, mask);
-            };""")
+        three seconds of each show-list scene, turning so that every frame is drawn."""
+        self.browser.count_colour_clears()
         for scene in SHOW_LIST:
-            self.page(f"attract=0&scenes={scene}")
+            self.page(f"scenes={scene}")
             self.browser.frames(20)
             start, frames = time.time(), self.browser.evaluate("colourClears")
             time.sleep(3)
@@ -296,6 +324,7 @@ def main():
             run.next_arrow()
             run.drag()
             run.map_region()
+            run.still_page()
             run.console()
         finally:
             browser.close()
