@@ -1,0 +1,87 @@
+#include "app/scene_texts.h"
+
+#include "app/scene_text_layout.h"
+#include "app/shell.h"
+#include "math/stroke_text.h"
+#include "scene/overlay_settings.h"
+#include "scene/scene.h"
+
+#include <GL/glut.h>
+
+namespace tessivo {
+
+namespace {
+
+// The roman font's space is as wide as its widest letters; over a line of words that spreads
+// them apart. The exhibit's texts set their words closer, about a third of the font's line.
+constexpr double wordSpace = 42.0;
+
+double textWidth(const std::string& text) {
+    double width = 0.0;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = text.find(' ', start);
+        width += strokeTextWidth(GLUT_STROKE_ROMAN, text.substr(start, end - start));
+        if (end == std::string::npos) {
+            return width;
+        }
+        width += wordSpace;
+        start = end + 1;
+    }
+}
+
+void drawText(const std::string& text) {
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = text.find(' ', start);
+        strokeText(GLUT_STROKE_ROMAN, text.substr(start, end - start));
+        if (end == std::string::npos) {
+            return;
+        }
+        glTranslated(wordSpace, 0.0, 0.0);
+        start = end + 1;
+    }
+}
+
+// The areas of the panel's controls on screen, which the texts keep clear of.
+std::vector<Rect> controlAreas(const Scene& scene) {
+    std::vector<Rect> areas;
+    for (const auto& widget : scene.panel->widgets) {
+        if (!widget->hidden && !widget->bounds().empty()) {
+            areas.push_back(widget->bounds());
+        }
+    }
+    return areas;
+}
+
+} // namespace
+
+void drawSceneTexts(const Scene& scene, double helpOpacity) {
+    const ShellState& shell = shellState();
+    const std::vector<TextLine> lines =
+        sceneTextLines(scene.menuTitle(), scene.helpLine(), overlayUnits(shell.windowWidth),
+                       overlayUnits(shell.windowHeight), controlAreas(scene), textWidth);
+    glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT | GL_COLOR_BUFFER_BIT);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_DEPTH_TEST);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    for (const TextLine& line : lines) {
+        if (line.help) {
+            if (helpOpacity <= 0.0) {
+                continue;
+            }
+            glColor4d(0.75, 0.87, 0.95, helpOpacity);
+        } else {
+            glColor4d(1.0, 1.0, 1.0, 1.0);
+        }
+        glPushMatrix();
+        glTranslated(line.left, line.baseline, 0.0);
+        glScaled(line.size, line.size, line.size);
+        drawText(line.text);
+        glPopMatrix();
+    }
+    glPopAttrib();
+}
+
+} // namespace tessivo
