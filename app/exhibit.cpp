@@ -1,10 +1,14 @@
 #include "app/exhibit.h"
 
+#include "app/captions_file.h"
 #include "app/exhibit_options.h"
+#include "app/exhibit_tour.h"
 #include "app/frame_pacer.h"
 #include "app/heap_trim.h"
+#include "app/help_fade.h"
 #include "app/idle_watch.h"
 #include "app/program.h"
+#include "app/scene_texts.h"
 #include "app/shell.h"
 #include "app/static_objects.h"
 #include "scene/clock.h"
@@ -32,7 +36,12 @@ struct ExhibitRun {
     ExhibitOptions options;
     IdleWatch watch;
     FramePacer pacer;
+    ExhibitTour tour;
+    HelpFade help;
     bool cursorHidden = false;
+    // The first frame has been asked for: the tour runs from there, not from before the
+    // window opened.
+    bool showing = false;
 };
 
 // Process-wide, because the toolkit's callbacks have no context argument.
@@ -48,12 +57,31 @@ void setAttract(double degreesPerSecond) {
     }
 }
 
-// Any input ends the slow turn of the idle object; a pointer motion brings the cursor back.
+// The tour has turned the object of every scene it showed.
+void stopAttract() {
+    const SceneRegistry& registry = SceneRegistry::instance();
+    for (int i = 0; i < registry.count(); ++i) {
+        registry.sceneAt(i)->rotation()->spin = {0.0, 0.0};
+    }
+}
+
+// From the start, and from each return to it: the tour plays and the help shows afresh.
+void beginIdleShow(int now) {
+    run->tour.start(now);
+    run->help.restart();
+    run->help.showScene(currentScene());
+}
+
+// Any input ends the slow turn of the idle object and the tour, and starts the help's hold;
+// a pointer motion brings the cursor back.
 void visitorInput(bool motion) {
     const int now = nowMilliseconds();
     if (run->watch.attracting() && run->options.attractDegreesPerSecond > 0.0) {
-        setAttract(0.0);
+        stopAttract();
     }
+    run->tour.stop();
+    run->help.showScene(currentScene());
+    run->help.noteInput(now);
     if (motion) {
         run->watch.noteMotion(now);
     } else {
@@ -108,9 +136,17 @@ void exhibitSpecial(int key, int x, int y) {
 
 void frameTick(int /*unused*/) {
     const int now = nowMilliseconds();
-    if (run->watch.takeResetDue(now)) {
+    if (!run->showing) {
+        run->showing = true;
+        if (run->watch.attracting()) {
+            beginIdleShow(now);
+        }
+    } else if (run->watch.takeResetDue(now)) {
         returnToStart();
+        beginIdleShow(now);
     }
+    run->tour.advance(now);
+    run->help.showScene(currentScene());
     if (run->watch.attracting() && run->options.attractDegreesPerSecond > 0.0) {
         setAttract(run->options.attractDegreesPerSecond);
     }
@@ -142,6 +178,10 @@ bool hasArgument(int argc, char** argv, const std::string& wanted) {
     return false;
 }
 
+void drawExhibitTexts(const Scene& scene) {
+    drawSceneTexts(scene, run->help.opacity(nowMilliseconds()));
+}
+
 void applySettings(const ExhibitOptions& options) {
     OverlaySettings& overlay = overlaySettings();
     overlay.scale = options.scale > 0.0 ? options.scale : 1.0;
@@ -152,6 +192,25 @@ void applySettings(const ExhibitOptions& options) {
     ShellState& shell = shellState();
     shell.overlayFollowsHeight = options.scale <= 0.0;
     shell.pacedFrames = true;
+    shell.drawTexts = options.showTexts ? drawExhibitTexts : nullptr;
+}
+
+// The curator's texts for the scenes they name; false after a one-line message.
+bool loadCaptions(const std::string& fileName, const CaptionsReader& readFile) {
+    std::string text, reason;
+    if (!readFile(fileName, text, reason)) {
+        std::fprintf(stderr, "tessivo-exhibit: %s\n", reason.c_str());
+        return false;
+    }
+    const ParsedCaptions parsed = parseCaptions(text, fileName, registeredIdentifiers());
+    if (!parsed.ok()) {
+        std::fprintf(stderr, "tessivo-exhibit: %s\n", parsed.error.c_str());
+        return false;
+    }
+    for (const auto& [identifier, caption] : parsed.captions) {
+        SceneRegistry::instance().find(identifier)->caption = caption;
+    }
+    return true;
 }
 
 // geometryGiven: the toolkit's -geometry places and sizes the window before it goes full
@@ -185,7 +244,7 @@ void buildShowList(const ExhibitOptions& options) {
 
 } // namespace
 
-int runExhibit(int argc, char** argv) {
+int runExhibit(int argc, char** argv, const CaptionsReader& readCaptions) {
     ensureStaticObjects();
     const ParsedExhibitOptions parsed = parseExhibitOptions(
         std::vector<std::string>(argv + 1, argv + argc), registeredIdentifiers());
@@ -197,6 +256,9 @@ int runExhibit(int argc, char** argv) {
     if (options.help) {
         std::fputs(exhibitHelpText().c_str(), stdout);
         return 0;
+    }
+    if (!options.captionsFile.empty() && !loadCaptions(options.captionsFile, readCaptions)) {
+        return 2;
     }
     applySettings(options);
     keepHeapHeadroom();
@@ -216,7 +278,8 @@ int runExhibit(int argc, char** argv) {
     startFirstScene();
     const int now = nowMilliseconds();
     run.reset(new ExhibitRun{options, IdleWatch(options.idleResetSeconds * 1000, now),
-                             FramePacer(options.maxFramesPerSecond)});
+                             FramePacer(options.maxFramesPerSecond),
+                             ExhibitTour(options.tourSeconds), HelpFade()});
     glutTimerFunc(0, frameTick, 0);
     glutMainLoop();
     return 0;
