@@ -15,6 +15,13 @@ namespace {
 // The roman font's space is as wide as its widest letters; over a line of words that spreads
 // them apart. The exhibit's texts set their words closer, about a third of the font's line.
 constexpr double wordSpace = 42.0;
+// The veil under a line: how much of the object it hides, how far it reaches beyond the
+// text (overlay units), and the font's line above and below the baseline (font units), so
+// that the veils of the help's lines meet.
+constexpr double veilOpacity = 0.6;
+constexpr double veilMargin = 4.0;
+constexpr double lineAscent = 119.0;
+constexpr double lineDescent = 34.0;
 
 double textWidth(const std::string& text) {
     double width = 0.0;
@@ -67,11 +74,19 @@ void drawSceneTexts(const Scene& scene, double helpOpacity) {
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     for (const TextLine& line : lines) {
+        const double opacity = line.help ? helpOpacity : 1.0;
+        if (opacity <= 0.0) {
+            continue;
+        }
+        // A veil of the background under the line keeps it legible where the object passes
+        // behind; over the bare background it does not show.
+        glColor4d(backgroundColour[0] / 255.0, backgroundColour[1] / 255.0,
+                  backgroundColour[2] / 255.0, veilOpacity * opacity);
+        glRectd(line.left - veilMargin, line.baseline - lineDescent * line.size,
+                line.left + textWidth(line.text) * line.size + veilMargin,
+                line.baseline + lineAscent * line.size);
         if (line.help) {
-            if (helpOpacity <= 0.0) {
-                continue;
-            }
-            glColor4d(0.75, 0.87, 0.95, helpOpacity);
+            glColor4d(0.75, 0.87, 0.95, opacity);
         } else {
             glColor4d(1.0, 1.0, 1.0, 1.0);
         }
