@@ -23,31 +23,32 @@ constexpr double veilMargin = 4.0;
 constexpr double lineAscent = 119.0;
 constexpr double lineDescent = 34.0;
 
-double textWidth(const std::string& text) {
-    double width = 0.0;
-    std::size_t start = 0;
-    for (;;) {
+// Each word of text (the pieces between single spaces), with wordSpace between two.
+template <class Word, class Space>
+void eachWord(const std::string& text, const Word& word, const Space& space) {
+    for (std::size_t start = 0;;) {
         const std::size_t end = text.find(' ', start);
-        width += strokeTextWidth(GLUT_STROKE_ROMAN, text.substr(start, end - start));
+        word(text.substr(start, end - start));
         if (end == std::string::npos) {
-            return width;
+            return;
         }
-        width += wordSpace;
+        space();
         start = end + 1;
     }
 }
 
+double textWidth(const std::string& text) {
+    double width = 0.0;
+    eachWord(
+        text, [&](const std::string& w) { width += strokeTextWidth(GLUT_STROKE_ROMAN, w); },
+        [&] { width += wordSpace; });
+    return width;
+}
+
 void drawText(const std::string& text) {
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t end = text.find(' ', start);
-        strokeText(GLUT_STROKE_ROMAN, text.substr(start, end - start));
-        if (end == std::string::npos) {
-            return;
-        }
-        glTranslated(wordSpace, 0.0, 0.0);
-        start = end + 1;
-    }
+    eachWord(
+        text, [](const std::string& w) { strokeText(GLUT_STROKE_ROMAN, w); },
+        [] { glTranslated(wordSpace, 0.0, 0.0); });
 }
 
 // The areas of the panel's controls on screen, which the texts keep clear of.
