@@ -40,7 +40,8 @@ double roomFor(double width, double baseline, double size, const std::vector<Rec
 
 TextLine centred(const std::string& text, double size, double baseline, double width,
                  const TextMeasure& measure, bool help) {
-    return {text, size, (width - measure(text) * size) / 2.0, baseline, help};
+    const double taken = measure(text) * size;
+    return {text, size, (width - taken) / 2.0, baseline, taken, help};
 }
 
 std::vector<std::string> wordsOf(const std::string& text) {

@@ -15,6 +15,8 @@ struct TextLine {
     double size = 0.0;
     double left = 0.0;
     double baseline = 0.0;
+    // How far it reaches to the right of left.
+    double width = 0.0;
     // A line of the help rather than the title.
     bool help = false;
 };

@@ -7,6 +7,8 @@
 #include "scene/scene.h"
 
 #include <GL/glut.h>
+#include <algorithm>
+#include <utility>
 
 namespace tessivo {
 
@@ -62,19 +64,71 @@ std::vector<Rect> controlAreas(const Scene& scene) {
     return areas;
 }
 
+bool sameAreas(const std::vector<Rect>& a, const std::vector<Rect>& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const Rect& p, const Rect& q) {
+        return p.left == q.left && p.bottom == q.bottom && p.right == q.right && p.top == q.top;
+    });
+}
+
+// The lines of the texts as last laid out, with the display lists that draw their strokes.
+// The layout measures the help's words over and over, and a line's strokes are hundreds of
+// small strips; both stay the same from frame to frame until the texts, the window or the
+// controls' areas change.
+struct LaidOut {
+    std::string title, help;
+    int width = -1, height = -1;
+    std::vector<Rect> areas;
+    std::vector<TextLine> lines;
+    // The first of one list a line; 0 for none.
+    GLuint firstList = 0;
+};
+
+void compileStrokes(LaidOut& laidOut) {
+    if (laidOut.lines.empty()) {
+        return;
+    }
+    laidOut.firstList = glGenLists(static_cast<GLsizei>(laidOut.lines.size()));
+    for (std::size_t i = 0; i < laidOut.lines.size() && laidOut.firstList != 0; ++i) {
+        const TextLine& line = laidOut.lines[i];
+        glNewList(laidOut.firstList + static_cast<GLuint>(i), GL_COMPILE);
+        glPushMatrix();
+        glTranslated(line.left, line.baseline, 0.0);
+        glScaled(line.size, line.size, line.size);
+        drawText(line.text);
+        glPopMatrix();
+        glEndList();
+    }
+}
+
+const LaidOut& laidOutFor(const Scene& scene) {
+    static LaidOut last;
+    const ShellState& shell = shellState();
+    const std::string title = scene.menuTitle(), help = scene.helpLine();
+    const int width = overlayUnits(shell.windowWidth), height = overlayUnits(shell.windowHeight);
+    std::vector<Rect> areas = controlAreas(scene);
+    if (title != last.title || help != last.help || width != last.width || height != last.height ||
+        !sameAreas(areas, last.areas)) {
+        std::vector<TextLine> lines = sceneTextLines(title, help, width, height, areas, textWidth);
+        if (last.firstList != 0) {
+            glDeleteLists(last.firstList, static_cast<GLsizei>(last.lines.size()));
+        }
+        last = {title, help, width, height, std::move(areas), std::move(lines), 0};
+        compileStrokes(last);
+    }
+    return last;
+}
+
 } // namespace
 
 void drawSceneTexts(const Scene& scene, double helpOpacity) {
-    const ShellState& shell = shellState();
-    const std::vector<TextLine> lines =
-        sceneTextLines(scene.menuTitle(), scene.helpLine(), overlayUnits(shell.windowWidth),
-                       overlayUnits(shell.windowHeight), controlAreas(scene), textWidth);
+    const LaidOut& laidOut = laidOutFor(scene);
     glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT | GL_COLOR_BUFFER_BIT);
     glDisable(GL_LIGHTING);
     glDisable(GL_DEPTH_TEST);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    for (const TextLine& line : lines) {
+    for (std::size_t i = 0; i < laidOut.lines.size(); ++i) {
+        const TextLine& line = laidOut.lines[i];
         const double opacity = line.help ? helpOpacity : 1.0;
         if (opacity <= 0.0) {
             continue;
@@ -84,18 +138,15 @@ void drawSceneTexts(const Scene& scene, double helpOpacity) {
         glColor4d(backgroundColour[0] / 255.0, backgroundColour[1] / 255.0,
                   backgroundColour[2] / 255.0, veilOpacity * opacity);
         glRectd(line.left - veilMargin, line.baseline - lineDescent * line.size,
-                line.left + textWidth(line.text) * line.size + veilMargin,
-                line.baseline + lineAscent * line.size);
+                line.left + line.width + veilMargin, line.baseline + lineAscent * line.size);
         if (line.help) {
             glColor4d(0.75, 0.87, 0.95, opacity);
         } else {
             glColor4d(1.0, 1.0, 1.0, 1.0);
         }
-        glPushMatrix();
-        glTranslated(line.left, line.baseline, 0.0);
-        glScaled(line.size, line.size, line.size);
-        drawText(line.text);
-        glPopMatrix();
+        if (laidOut.firstList != 0) {
+            glCallList(laidOut.firstList + static_cast<GLuint>(i));
+        }
     }
     glPopAttrib();
 }
