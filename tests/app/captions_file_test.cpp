@@ -38,7 +38,9 @@ TEST(CaptionsFile, AMalformedLineIsNamedWithItsLineAndCharacter) {
         {"KleinBottle1\tŁódź\tHilfe", "de.txt:1:14: cannot draw 'Ł' (U+0141)"},
         {"KleinBottle1\tTitel\tHilfe \xE2\x82\xAC", "de.txt:1:26: cannot draw '€' (U+20AC)"},
         {"KleinBottle1\tTi\x07tel\tHilfe", "de.txt:1:16: cannot draw U+0007"},
-        {"KleinBottle1\tGr\xFC\xDF" "e\tHilfe", "de.txt:1:16: byte 0xFC is not UTF-8"},
+        {"KleinBottle1\tGr\xFC\xDF"
+         "e\tHilfe",
+         "de.txt:1:16: byte 0xFC is not UTF-8"},
         {"KleinBottle1\t \tHilfe", "de.txt:1:14: the title of KleinBottle1 is empty"},
         {"Moebius\tA\tB\nMoebius\tC\tD", "de.txt:2:1: Moebius has captions on line 1 already"},
     };
