@@ -1,11 +1,15 @@
 #include "app/exhibit.h"
 
+#include "app/captions_file.h"
 #include "app/exhibit_options.h"
+#include "app/exhibit_tour.h"
 #include "app/frame_demand.h"
 #include "app/frame_pacer.h"
 #include "app/heap_trim.h"
+#include "app/help_fade.h"
 #include "app/idle_watch.h"
 #include "app/program.h"
+#include "app/scene_texts.h"
 #include "app/shell.h"
 #include "app/static_objects.h"
 #include "scene/clock.h"
@@ -36,12 +40,17 @@ struct ExhibitRun {
     IdleWatch watch;
     FramePacer pacer;
     FrameDemand frames;
+    ExhibitTour tour;
+    HelpFade help;
     bool cursorHidden = false;
     // Each arming of the frame timer has a number of its own. A timer armed before the latest
     // (the long wait of a rest, overtaken by input) fires with a stale number and does nothing.
     int timerNumber = 0;
     // No frame is coming: the toolkit's loop sleeps until input, a new size or an alarm.
     bool resting = false;
+    // The first frame has been asked for: the tour runs from there, not from before the
+    // window opened.
+    bool showing = false;
 };
 
 // Process-wide, because the toolkit's callbacks have no context argument.
@@ -86,13 +95,33 @@ void rest(int now) {
     }
 }
 
-// Any input ends the slow turn of the idle object; a pointer motion brings the cursor back.
+// The tour has turned the object of every scene it showed.
+void stopAttract() {
+    const SceneRegistry& registry = SceneRegistry::instance();
+    for (int i = 0; i < registry.count(); ++i) {
+        registry.sceneAt(i)->rotation()->spin = {0.0, 0.0};
+    }
+}
+
+// From the start, and from each return to it: the tour plays and the help shows afresh. The
+// tour moves the controls by the animations' clock, as a visitor's hand would be followed.
+void beginIdleShow() {
+    run->tour.start(nowMilliseconds());
+    run->help.restart();
+    run->help.showScene(currentScene());
+}
+
+// Any input ends the slow turn of the idle object and the tour, and starts the help's hold;
+// a pointer motion brings the cursor back.
 void visitorInput(bool motion) {
     wake();
     const int now = wallClockMilliseconds();
     if (run->watch.attracting() && run->options.attractDegreesPerSecond > 0.0) {
-        setAttract(0.0);
+        stopAttract();
     }
+    run->tour.stop();
+    run->help.showScene(currentScene());
+    run->help.noteInput(now);
     if (motion) {
         run->watch.noteMotion(now);
     } else {
@@ -156,10 +185,18 @@ void frameTick(int timerNumber) {
     }
     resumeAnimationClock();
     const int now = wallClockMilliseconds();
-    if (run->watch.takeResetDue(now)) {
+    if (!run->showing) {
+        run->showing = true;
+        if (run->watch.attracting()) {
+            beginIdleShow();
+        }
+    } else if (run->watch.takeResetDue(now)) {
         returnToStart();
+        beginIdleShow();
         run->frames.markChanged();
     }
+    run->tour.advance(nowMilliseconds());
+    run->help.showScene(currentScene());
     if (run->watch.attracting() && run->options.attractDegreesPerSecond > 0.0) {
         setAttract(run->options.attractDegreesPerSecond);
     }
@@ -184,6 +221,9 @@ void watchForFrames(FrameDemand& frames) {
         Scene* scene = currentScene();
         return scene != nullptr && scene->animating();
     });
+    frames.addMovement([] { return run->tour.playing(); });
+    frames.addMovement([] { return run->help.fading(wallClockMilliseconds()); });
+    frames.addAlarm([](int now) { return run->help.millisecondsToFade(now); });
     frames.addAlarm([](int now) { return run->watch.millisecondsToReset(now); });
     frames.addAlarm([](int now) -> std::optional<int> {
         if (run->cursorHidden) {
@@ -210,6 +250,10 @@ bool hasArgument(int argc, char** argv, const std::string& wanted) {
     return false;
 }
 
+void drawExhibitTexts(const Scene& scene) {
+    drawSceneTexts(scene, run->help.opacity(wallClockMilliseconds()));
+}
+
 void applySettings(const ExhibitOptions& options) {
     OverlaySettings& overlay = overlaySettings();
     overlay.scale = options.scale > 0.0 ? options.scale : 1.0;
@@ -220,6 +264,25 @@ void applySettings(const ExhibitOptions& options) {
     ShellState& shell = shellState();
     shell.overlayFollowsHeight = options.scale <= 0.0;
     shell.pacedFrames = true;
+    shell.drawTexts = options.showTexts ? drawExhibitTexts : nullptr;
+}
+
+// The curator's texts for the scenes they name; false after a one-line message.
+bool loadCaptions(const std::string& fileName, const CaptionsReader& readFile) {
+    std::string text, reason;
+    if (!readFile(fileName, text, reason)) {
+        std::fprintf(stderr, "tessivo-exhibit: %s\n", reason.c_str());
+        return false;
+    }
+    const ParsedCaptions parsed = parseCaptions(text, fileName, registeredIdentifiers());
+    if (!parsed.ok()) {
+        std::fprintf(stderr, "tessivo-exhibit: %s\n", parsed.error.c_str());
+        return false;
+    }
+    for (const auto& [identifier, caption] : parsed.captions) {
+        SceneRegistry::instance().find(identifier)->caption = caption;
+    }
+    return true;
 }
 
 // geometryGiven: the toolkit's -geometry places and sizes the window before it goes full
@@ -253,7 +316,7 @@ void buildShowList(const ExhibitOptions& options) {
 
 } // namespace
 
-int runExhibit(int argc, char** argv) {
+int runExhibit(int argc, char** argv, const CaptionsReader& readCaptions) {
     ensureStaticObjects();
     const ParsedExhibitOptions parsed = parseExhibitOptions(
         std::vector<std::string>(argv + 1, argv + argc), registeredIdentifiers());
@@ -265,6 +328,9 @@ int runExhibit(int argc, char** argv) {
     if (options.help) {
         std::fputs(exhibitHelpText().c_str(), stdout);
         return 0;
+    }
+    if (!options.captionsFile.empty() && !loadCaptions(options.captionsFile, readCaptions)) {
+        return 2;
     }
     applySettings(options);
     keepHeapHeadroom();
@@ -285,7 +351,8 @@ int runExhibit(int argc, char** argv) {
     startFirstScene();
     const int now = wallClockMilliseconds();
     run.reset(new ExhibitRun{options, IdleWatch(options.idleResetSeconds * 1000, now),
-                             FramePacer(options.maxFramesPerSecond), FrameDemand()});
+                             FramePacer(options.maxFramesPerSecond), FrameDemand(),
+                             ExhibitTour(options.tourSeconds), HelpFade()});
     watchForFrames(run->frames);
     armFrameTimer(0);
     glutMainLoop();

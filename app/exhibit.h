@@ -1,12 +1,23 @@
 #pragma once
 
+#include "app/captions_file.h"
+
+#include <functional>
+#include <string>
+
 namespace tessivo {
+
+// Reads the captions file named by --captions into text; false with a one-line reason.
+using CaptionsReader =
+    std::function<bool(const std::string& name, std::string& text, std::string& reason)>;
 
 // The exhibition program: parses its options (see exhibitHelpText), opens the window full
 // screen or at --window's size, and runs the shell with the exhibition's settings: the overlay
-// scale, the paced frames, the return to the start after the idle time, the slow turn while
-// idle, the visitor-proof keys and the cursor that hides. Returns 2 after a one-line message
-// on standard error for a bad option, 0 after --help; otherwise runs until the staff quit.
-int runExhibit(int argc, char** argv);
+// scale, the paced frames, the return to the start after the idle time, the slow turn and the
+// tour while idle, the scene's title and help, the visitor-proof keys and the cursor that
+// hides. Returns 2 after a one-line message on standard error for a bad option or captions
+// file, 0 after --help; otherwise runs until the staff quit. The captions file is read with
+// readCaptions (a page has no files of its own).
+int runExhibit(int argc, char** argv, const CaptionsReader& readCaptions = readCaptionsFile);
 
 } // namespace tessivo

@@ -17,6 +17,7 @@ constexpr int longestIdleSeconds = 86400;
 constexpr double fastestAttract = 360.0;
 constexpr int highestFrameRate = 240;
 constexpr int largestWindowSide = 16384;
+constexpr int longestTourSeconds = 3600;
 
 bool isToolkitOptionWithValue(const std::string& argument) {
     return argument == "-display" || argument == "-geometry";
@@ -137,6 +138,31 @@ std::string setWindow(const std::string& value, ExhibitOptions& options) {
     return {};
 }
 
+std::string setCaptions(const std::string& value, ExhibitOptions& options) {
+    if (value.empty()) {
+        return "needs the name of a file";
+    }
+    options.captionsFile = value;
+    return {};
+}
+
+std::string setTour(const std::string& value, ExhibitOptions& options) {
+    int seconds = 0;
+    if (!readWhole(value, seconds) || seconds > longestTourSeconds) {
+        return "'" + value + "' is not a whole number of seconds from 0 to 3600";
+    }
+    options.tourSeconds = seconds;
+    return {};
+}
+
+std::string setTexts(const std::string& value, ExhibitOptions& options) {
+    if (value != "on" && value != "off") {
+        return "'" + value + "' is not on or off";
+    }
+    options.showTexts = value == "on";
+    return {};
+}
+
 } // namespace
 
 ParsedExhibitOptions parseExhibitOptions(const std::vector<std::string>& arguments,
@@ -150,6 +176,9 @@ ParsedExhibitOptions parseExhibitOptions(const std::vector<std::string>& argumen
         {"--attract", setAttract},
         {"--max-fps", setMaxFps},
         {"--window", setWindow},
+        {"--captions", setCaptions},
+        {"--tour", setTour},
+        {"--texts", setTexts},
     };
     ParsedExhibitOptions parsed;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -204,7 +233,7 @@ std::string exhibitHelpText() {
            "\n"
            "  --scenes ID,ID,...    the show list, in this order (default: KleinBottle1,\n"
            "                        KleinBottle3, KleinBottle4, KleinBottle5)\n"
-           "  --language en|it      scene menu titles in English or Italian (default it)\n"
+           "  --language en|it      titles and help in English or Italian (default it)\n"
            "  --scale S             size of the on-screen controls, 1 to 8 (default: the\n"
            "                        screen's height / 600, rounded down to a quarter)\n"
            "  --idle-reset SECONDS  back to the start after this long without input\n"
@@ -214,6 +243,11 @@ std::string exhibitHelpText() {
            "  --max-fps N           at most N frames per second (default 60)\n"
            "  --window WxH          a normal window of W x H pixels instead of full screen\n"
            "  --staff-keys          S shows the colour picker, Escape and F1 to F3 quit\n"
+           "  --captions FILE       titles and help lines from FILE, a UTF-8 line a scene:\n"
+           "                        ID<TAB>title<TAB>help\n"
+           "  --tour SECONDS        while idle, play each scene's controls for this long,\n"
+           "                        then the next scene (default 20; 0 no tour)\n"
+           "  --texts on|off        the scene's title and help at the top (default on)\n"
            "  --help                this text\n"
            "\n"
            "The staff quit with Ctrl+Alt+Q. Right and Page Down step to the next scene, Left\n"

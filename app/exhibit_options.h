@@ -23,6 +23,12 @@ struct ExhibitOptions {
     int windowHeight = 0;
     // S and the quit keys work as in tessivo.
     bool staffKeys = false;
+    // The curator's titles and help (app/captions_file.h); empty for the built-in ones.
+    std::string captionsFile;
+    // Seconds of the tour for each scene of the show list; 0 no tour.
+    int tourSeconds = 20;
+    // The scene's title and help at the top of the window.
+    bool showTexts = true;
     bool help = false;
 };
 

@@ -77,6 +77,9 @@ void drawOverlay(Scene& scene) {
     glMatrixMode(GL_MODELVIEW);
     glPushAttrib(GL_LINE_BIT);
     glLineWidth(static_cast<GLfloat>(scale));
+    if (shell.drawTexts) {
+        shell.drawTexts(scene);
+    }
     scene.panel->draw();
     glPopAttrib();
     glMatrixMode(GL_PROJECTION);

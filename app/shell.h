@@ -30,6 +30,8 @@ struct ShellState {
     bool overlayFollowsHeight = false;
     // Frames come only from a paced timer: a drag does not ask for frames of its own.
     bool pacedFrames = false;
+    // Draws what the exhibit writes over the view, under the controls; none in tessivo.
+    void (*drawTexts)(const Scene& scene) = nullptr;
 };
 
 // Process-wide, because the toolkit's callbacks are plain functions with no context argument.
@@ -54,8 +56,8 @@ void drawFrame(Scene& scene);
 // scene looks the same whatever was drawn before it.
 void drawView(Scene& scene);
 
-// The scene's controls over whatever is drawn, in a projection of overlay units over the
-// window, with lines as wide as a unit.
+// The scene's controls over whatever is drawn (and under them the exhibit's texts, when it has
+// some), in a projection of overlay units over the window, with lines as wide as a unit.
 void drawOverlay(Scene& scene);
 
 // Brings everything back to how the program started: every registered scene and its controls

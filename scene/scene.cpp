@@ -45,7 +45,17 @@ std::string Scene::englishTitle() const {
 }
 
 std::string Scene::menuTitle() const {
+    if (caption) {
+        return caption->title;
+    }
     return overlaySettings().englishTitles ? englishTitle() : title();
+}
+
+std::string Scene::helpLine() const {
+    if (caption) {
+        return caption->help;
+    }
+    return overlaySettings().englishTitles ? englishHelp() : help();
 }
 
 void Scene::resetToStart() {

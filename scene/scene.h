@@ -1,11 +1,13 @@
 #pragma once
 
 #include "math/vec2.h"
+#include "scene/scene_caption.h"
 #include "ui/widget_panel.h"
 
 #include <GL/gl.h>
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace tessivo {
@@ -38,8 +40,15 @@ public:
     virtual std::string title() const;
     // The caption in English; the identifier unless a scene overrides it.
     virtual std::string englishTitle() const;
-    // The caption in the language of the overlay settings.
+    // The caption in the language of the overlay settings, or the curator's title.
     std::string menuTitle() const;
+
+    // One sentence for the visitor: what the scene's controls do, and that a drag elsewhere
+    // turns the object. Empty unless a scene overrides it; in Italian, and in English.
+    virtual std::string help() const { return {}; }
+    virtual std::string englishHelp() const { return {}; }
+    // The help in the language of the overlay settings, or the curator's.
+    std::string helpLine() const;
 
     // Back to how the scene was built: every control at its start values, the object at its
     // start attitude and at rest. Scenes with state beyond their controls restore it too.
@@ -84,6 +93,8 @@ public:
 
     const std::string identifier;
     std::unique_ptr<WidgetPanel> panel;
+    // The curator's texts for this scene, when the exhibit was given some.
+    std::optional<SceneCaption> caption;
 };
 
 // The name stack's bottom entry, meaning "no named part".

@@ -68,8 +68,12 @@ echo "exhibit-cpu: $ROUNDS rounds, ${MEASURE_SECONDS} s each after ${WARM_UP_SEC
 : >"$work/results"
 for round in $(seq 1 "$ROUNDS"); do
     read -r tessivo_cpu tessivo_fps tessivo_ms < <(measure tessivo "$TESSIVO")
-    read -r turning_cpu turning_fps turning_ms < <(measure turning "$EXHIBIT" --window 800x600)
-    read -r still_cpu still_fps _ < <(measure still "$EXHIBIT" --window 800x600 --attract 0)
+    # Without the tour, which would take the exhibit through the other scenes, and without the
+    # title and help, so that both programs draw the same picture.
+    read -r turning_cpu turning_fps turning_ms < <(measure turning "$EXHIBIT" --window 800x600 \
+        --tour 0 --texts off)
+    read -r still_cpu still_fps _ < <(measure still "$EXHIBIT" --window 800x600 --attract 0 \
+        --tour 0)
     printf 'round %d: tessivo %s CPU s/s, %s frames/s, %s ms/frame; exhibit turning %s CPU s/s, %s frames/s, %s ms/frame; exhibit still %s CPU s/s, %s frames/s\n' \
         "$round" "$tessivo_cpu" "$tessivo_fps" "$tessivo_ms" "$turning_cpu" "$turning_fps" \
         "$turning_ms" "$still_cpu" "$still_fps"

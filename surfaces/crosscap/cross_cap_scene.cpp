@@ -52,6 +52,16 @@ std::string CrossCapScene::englishTitle() const {
     return "Cross-cap";
 }
 
+std::string CrossCapScene::help() const {
+    return "Trascina il cursore: il nastro si chiude in un cappuccio incrociato; le icone mostrano "
+           "superficie e bordo, la manopola ne muove una sezione. Trascina altrove per girarlo.";
+}
+
+std::string CrossCapScene::englishHelp() const {
+    return "Drag the slider: the strip closes into a cross-cap; the icons show its surface and "
+           "edge, the dial moves a cross-section along it. Drag anywhere else to turn it.";
+}
+
 void CrossCapScene::display() {
     morph = slider->value;
     const CrossCapLayers layers = crossCapLayers(surfaceChoice->selected, boundaryChoice->selected);

@@ -39,6 +39,8 @@ public:
 
     std::string title() const override;
     std::string englishTitle() const override;
+    std::string help() const override;
+    std::string englishHelp() const override;
     // Reads the controls (morph from the slider; the dial shown only with the cross-section),
     // then draws the boundary, the surface and the cross-section, 8 units in front of the eye.
     void display() override;

@@ -32,6 +32,16 @@ std::string EmbeddedBandScene::englishTitle() const {
     return "Cross-cap without crossings";
 }
 
+std::string EmbeddedBandScene::help() const {
+    return "Trascina il cursore: il nastro di Moebius cresce fino al suo bordo, un cerchio nel "
+           "piano; le icone cambiano la superficie. Trascina altrove per girarlo.";
+}
+
+std::string EmbeddedBandScene::englishHelp() const {
+    return "Drag the slider: the Moebius strip grows out to its edge, a circle in a plane; the "
+           "icons change its surface. Drag anywhere else to turn it.";
+}
+
 void EmbeddedBandScene::display() {
     glPushMatrix();
     glTranslated(0, 0, -8);

@@ -18,6 +18,16 @@ std::string KleinCutScene::englishTitle() const {
     return "The Klein bottle cut in two";
 }
 
+std::string KleinCutScene::help() const {
+    return "Trascina il cursore: la bottiglia si apre in due metà, e ognuna si srotola in un "
+           "nastro di Moebius. Trascina altrove per girarle.";
+}
+
+std::string KleinCutScene::englishHelp() const {
+    return "Drag the slider: the bottle comes apart in two halves, and each unrolls into a Moebius "
+           "strip. Drag anywhere else to turn them.";
+}
+
 void KleinCutScene::showConstruction() {
     surface.stage = Halves;
     surface.progress = slider->value;

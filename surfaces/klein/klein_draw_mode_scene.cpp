@@ -19,6 +19,16 @@ std::string KleinDrawModeScene::englishTitle() const {
     return "The Klein bottle";
 }
 
+std::string KleinDrawModeScene::help() const {
+    return "Scegli un'icona: la bottiglia piena, a strisce o di vetro, per vedere dove passa "
+           "attraverso se stessa. Trascina altrove per girarla.";
+}
+
+std::string KleinDrawModeScene::englishHelp() const {
+    return "Choose an icon: the bottle solid, striped or as glass, to see where it passes through "
+           "itself. Drag anywhere else to turn it.";
+}
+
 void KleinDrawModeScene::showConstruction() {
     // The bottle stage rebuilds its geometry inside draw.
     surface.drawMode = choice->selected;

@@ -23,6 +23,16 @@ std::string KleinFromRectangleScene::englishTitle() const {
     return "From the rectangle to the Klein bottle";
 }
 
+std::string KleinFromRectangleScene::help() const {
+    return "Trascina il cursore: il rettangolo si arrotola in un tubo e si chiude in una bottiglia "
+           "di Klein, che è senza dentro né fuori. Trascina altrove per girarla.";
+}
+
+std::string KleinFromRectangleScene::englishHelp() const {
+    return "Drag the slider: the rectangle rolls into a tube and closes into a Klein bottle, which "
+           "has no inside and no outside. Drag anywhere else to turn it.";
+}
+
 void KleinFromRectangleScene::showConstruction() {
     const StageSetting setting = rectangleSetting(slider->value);
     surface.stage = setting.stage;

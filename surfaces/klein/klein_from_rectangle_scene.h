@@ -17,6 +17,8 @@ public:
 
     std::string title() const override;
     std::string englishTitle() const override;
+    std::string help() const override;
+    std::string englishHelp() const override;
 
     Slider* slider;
 

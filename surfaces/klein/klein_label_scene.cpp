@@ -19,6 +19,16 @@ std::string KleinLabelScene::englishTitle() const {
     return "A label on the bottle";
 }
 
+std::string KleinLabelScene::help() const {
+    return "Gira la manopola: l'etichetta fa il giro della bottiglia e torna specchiata; dopo due "
+           "giri si legge di nuovo dritta. Trascina altrove per girare la bottiglia.";
+}
+
+std::string KleinLabelScene::englishHelp() const {
+    return "Turn the dial: the label goes round the bottle and comes back mirrored; after two "
+           "turns it reads right again. Drag anywhere else to turn the bottle.";
+}
+
 void KleinLabelScene::showConstruction() {
     surface.progress = labelProgress(dial->angle);
     surface.buildSpine();

@@ -15,6 +15,8 @@ public:
 
     std::string title() const override;
     std::string englishTitle() const override;
+    std::string help() const override;
+    std::string englishHelp() const override;
 
     Dial* dial;
 

@@ -87,6 +87,54 @@ std::string StripScene::englishTitle() const {
     return "";
 }
 
+std::string StripScene::help() const {
+    switch (kind) {
+    case StripSceneKind::SquareToBand:
+        return "Trascina il cursore: il quadrato si piega in un nastro; gira la manopola per "
+               "dargli più mezzi giri. Trascina altrove per girarlo.";
+    case StripSceneKind::Wheels:
+        return "I pulsanti aggiungono una rotellina, ne tolgono una o le tolgono tutte; le icone "
+               "cambiano l'aspetto del nastro. Trascina altrove per girarlo.";
+    case StripSceneKind::CutInTwo:
+        return "Trascina il cursore: il nastro, tagliato lungo la linea di mezzo, si apre; la "
+               "manopola cambia i mezzi giri. Trascina altrove per girarlo.";
+    case StripSceneKind::Sliding:
+        return "Gira la manopola di sinistra: il nastro scorre su se stesso; quella di destra "
+               "cambia i mezzi giri. Trascina altrove per girarlo.";
+    case StripSceneKind::CutInThree:
+        return "Trascina il cursore per tagliare il nastro in tre; le icone evidenziano o tolgono "
+               "il pezzo di mezzo, la manopola cambia i mezzi giri. Trascina altrove per girarlo.";
+    case StripSceneKind::Map:
+        return "Tocca una regione per colorarla e ancora per togliere il colore: ognuna delle sei "
+               "confina con tutte le altre. Trascina fuori dalle regioni per girarlo.";
+    }
+    return "";
+}
+
+std::string StripScene::englishHelp() const {
+    switch (kind) {
+    case StripSceneKind::SquareToBand:
+        return "Drag the slider: the square bends into a strip; turn the dial to give it more half "
+               "twists. Drag anywhere else to turn it.";
+    case StripSceneKind::Wheels:
+        return "The buttons add a wheel, take one away or clear them all; the icons change how the "
+               "strip looks. Drag anywhere else to turn it.";
+    case StripSceneKind::CutInTwo:
+        return "Drag the slider: the strip, cut along its middle line, opens out; the dial changes "
+               "its half twists. Drag anywhere else to turn it.";
+    case StripSceneKind::Sliding:
+        return "Turn the left dial: the strip slides over itself; the right dial changes its half "
+               "twists. Drag anywhere else to turn it.";
+    case StripSceneKind::CutInThree:
+        return "Drag the slider to cut the strip in three; the icons highlight or take away the "
+               "middle piece, the dial changes the half twists. Drag anywhere else to turn it.";
+    case StripSceneKind::Map:
+        return "Tap a region to colour it and again to clear it: each of the six borders on all "
+               "the others. Drag outside the regions to turn it.";
+    }
+    return "";
+}
+
 void StripScene::resetToStart() {
     Scene::resetToStart();
     strip.regionColours = {};

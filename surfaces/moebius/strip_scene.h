@@ -47,6 +47,8 @@ public:
 
     std::string title() const override { return captionOf(kind); }
     std::string englishTitle() const override;
+    std::string help() const override;
+    std::string englishHelp() const override;
     // Also takes every colour off the map and leaves the wheel scene with its one wheel,
     // starting now at the end of the band as at start.
     void resetToStart() override;

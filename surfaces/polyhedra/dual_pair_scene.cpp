@@ -45,6 +45,38 @@ std::string DualPairScene::englishTitle() const {
     return caption;
 }
 
+std::string DualPairScene::help() const {
+    if (identifier == "tetratetra") {
+        return "Trascina il cursore: tessera per tessera, il tetraedro duale diventa il tetraedro. "
+               "Trascina altrove per girarlo.";
+    }
+    if (identifier == "cubeocta") {
+        return "Trascina il cursore: tessera per tessera, l'ottaedro diventa il cubo, il suo "
+               "duale. Trascina altrove per girarlo.";
+    }
+    if (identifier == "icododeca") {
+        return "Trascina il cursore: tessera per tessera, il dodecaedro diventa l'icosaedro, il "
+               "suo duale. Trascina altrove per girarlo.";
+    }
+    return {};
+}
+
+std::string DualPairScene::englishHelp() const {
+    if (identifier == "tetratetra") {
+        return "Drag the slider: tile by tile, the dual tetrahedron turns into the tetrahedron. "
+               "Drag anywhere else to turn it.";
+    }
+    if (identifier == "cubeocta") {
+        return "Drag the slider: tile by tile, the octahedron turns into the cube, its dual. Drag "
+               "anywhere else to turn it.";
+    }
+    if (identifier == "icododeca") {
+        return "Drag the slider: tile by tile, the dodecahedron turns into the icosahedron, its "
+               "dual. Drag anywhere else to turn it.";
+    }
+    return {};
+}
+
 void DualPairScene::display() {
     const double t = morphSlider->value;
     glPushMatrix();

@@ -33,6 +33,9 @@ public:
     std::string title() const override;
     // The caption in English, for the three pairs of the program.
     std::string englishTitle() const override;
+    // The help, in Italian and in English, for the three pairs of the program.
+    std::string help() const override;
+    std::string englishHelp() const override;
 
     // Reads the slider, then draws the 4E shrunk tiles (24, 48 or 120 for the tetrahedron, cube
     // and icosahedron) with their outline rods, 6 units ahead of the eye, turned by the shared

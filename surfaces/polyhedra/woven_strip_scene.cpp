@@ -37,6 +37,16 @@ std::string WovenStripScene::englishTitle() const {
     return "Woven Moebius strip";
 }
 
+std::string WovenStripScene::help() const {
+    return "Gira la manopola: il nastro scorre lungo se stesso; il cursore in alto lo taglia, "
+           "quello in basso accorcia il bordo. Trascina altrove per girarlo.";
+}
+
+std::string WovenStripScene::englishHelp() const {
+    return "Turn the dial: the strip rolls along itself; the upper slider cuts it away, the lower "
+           "one shortens its edge. Drag anywhere else to turn it.";
+}
+
 void WovenStripScene::display() {
     prepareWovenStripLighting();
     glPushMatrix();

@@ -14,9 +14,11 @@ ParsedExhibitOptions parse(const std::vector<std::string>& arguments) {
 
 TEST(ExhibitOptions, ReadsEveryOptionInBothFormsAndLeavesTheToolkitsOwnAlone) {
     const auto parsed =
-        parse({"-display", ":3", "--scenes", "ring,KleinBottle1", "--language=en", "--scale", "2.5",
-               "-iconic", "--idle-reset", "0", "--attract=12.5", "--max-fps", "30", "-geometry",
-               "+1920+0", "--window", "1280x720", "--staff-keys"});
+        parse({"-display",       ":3",        "--scenes",     "ring,KleinBottle1", "--language=en",
+               "--scale",        "2.5",       "-iconic",      "--idle-reset",      "0",
+               "--attract=12.5", "--max-fps", "30",           "-geometry",         "+1920+0",
+               "--window",       "1280x720",  "--staff-keys", "--captions",        "de.txt",
+               "--tour=6",       "--texts",   "off"});
     ASSERT_TRUE(parsed.ok()) << parsed.error;
     const ExhibitOptions& o = parsed.options;
     EXPECT_EQ(o.scenes, (std::vector<std::string>{"ring", "KleinBottle1"}));
@@ -28,6 +30,9 @@ TEST(ExhibitOptions, ReadsEveryOptionInBothFormsAndLeavesTheToolkitsOwnAlone) {
     EXPECT_EQ(o.windowWidth, 1280);
     EXPECT_EQ(o.windowHeight, 720);
     EXPECT_TRUE(o.staffKeys);
+    EXPECT_EQ(o.captionsFile, "de.txt");
+    EXPECT_EQ(o.tourSeconds, 6);
+    EXPECT_FALSE(o.showTexts);
     EXPECT_FALSE(o.help);
 
     const auto plain = parse({"--language", "it", "--help"});
@@ -36,6 +41,9 @@ TEST(ExhibitOptions, ReadsEveryOptionInBothFormsAndLeavesTheToolkitsOwnAlone) {
     EXPECT_TRUE(plain.options.help);
     EXPECT_TRUE(plain.options.scenes.empty());
     EXPECT_EQ(plain.options.windowWidth, 0); // full screen
+    EXPECT_EQ(plain.options.tourSeconds, 20);
+    EXPECT_TRUE(plain.options.showTexts);
+    EXPECT_TRUE(plain.options.captionsFile.empty());
 }
 
 TEST(ExhibitOptions, ABadOptionOrValueIsOneLineNamingIt) {
@@ -48,6 +56,10 @@ TEST(ExhibitOptions, ABadOptionOrValueIsOneLineNamingIt) {
         {{"--attract", "-3"}, "--attract"},
         {{"--max-fps", "0"}, "--max-fps"},
         {{"--window", "800x"}, "--window"},
+        {{"--tour", "1.5"}, "--tour"},
+        {{"--tour", "3601"}, "--tour"},
+        {{"--texts", "no"}, "--texts"},
+        {{"--captions="}, "--captions"},
         {{"--fullscreen"}, "--fullscreen"},
         {{"-display"}, "-display"},
     };

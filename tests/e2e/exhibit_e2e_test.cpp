@@ -1,10 +1,13 @@
 #include "tests/e2e/program_window.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <thread>
+#include <unistd.h>
 
 namespace tessivo::testing {
 namespace {
@@ -37,6 +40,71 @@ protected:
 
     static constexpr Image::Pixel background{9, 48, 75};
     static constexpr Image::Pixel cyan{26, 204, 204};
+    static constexpr Image::Pixel white{255, 255, 255};
+    static constexpr Image::Pixel helpBlue{191, 222, 242};
+
+    // At the default scale of 1.75 the title's strokes lie within these rows, the help's
+    // first line within the next ones.
+    static constexpr int titleTop = 8, titleBottom = 66, helpBottom = 110;
+    static int titlePixels(const Image& picture) {
+        return picture.countNear(white, 8, 0, titleTop, 1920, titleBottom);
+    }
+    static int helpPixels(const Image& picture) {
+        return picture.countNear(helpBlue, 8, 0, titleBottom, 1920, helpBottom);
+    }
+    // Columns from the leftmost to the rightmost one that the object reaches, above the
+    // controls and the emblem.
+    static int objectWidth(const Image& picture) {
+        int left = 1920, right = -1;
+        for (int x = 0; x < 1920; ++x) {
+            if (drawnIn(picture, x, 130, x + 1, 900) > 0) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+        return right - left + 1;
+    }
+    // Pixels that differ between two pictures in the rows [y0, y1).
+    static int differentIn(const Image& a, const Image& b, int y0, int y1) {
+        int count = 0;
+        for (int y = y0; y < y1; ++y) {
+            for (int x = 0; x < a.width; ++x) {
+                const Image::Pixel p = a.at(x, y), q = b.at(x, y);
+                count +=
+                    std::max({std::abs(p.r - q.r), std::abs(p.g - q.g), std::abs(p.b - q.b)}) > 16;
+            }
+        }
+        return count;
+    }
+
+    // The exhibit's picture shortly after it opens, with nothing moving.
+    Image stillPicture(std::vector<std::string> arguments) {
+        arguments.insert(arguments.end(), {"--tour", "0", "--attract", "0"});
+        Program exhibit(server, TESSIVO_EXHIBIT, arguments);
+        const std::string id = waitForWindow(server, "Tessivo", 20000);
+        EXPECT_FALSE(id.empty()) << exhibit.standardError();
+        sleepMilliseconds(500);
+        return screenshot(server, id);
+    }
+};
+
+// A file of captions in a folder of the test's own.
+class CaptionsFiles {
+public:
+    CaptionsFiles()
+        : directory(std::filesystem::temp_directory_path() /
+                    ("tessivo-captions-" + std::to_string(getpid()))) {
+        std::filesystem::create_directories(directory);
+    }
+    ~CaptionsFiles() { std::filesystem::remove_all(directory); }
+    std::string write(const std::string& name, const std::string& text) const {
+        const std::string path = (directory / name).string();
+        std::ofstream(path, std::ios::binary) << text;
+        return path;
+    }
+
+private:
+    std::filesystem::path directory;
 };
 
 // The extent of the pixels near colour in a rectangle, as {width, height}.
@@ -67,7 +135,7 @@ TEST_F(ExhibitScreen, FillsTheScreenByDefault) {
 }
 
 TEST_F(ExhibitScreen, AtScaleTwoTheControlsStandAtTwiceTheirPlacesAndSizesAndAnswer) {
-    ASSERT_NO_FATAL_FAILURE(start({"--scale", "2", "--attract", "0"}));
+    ASSERT_NO_FATAL_FAILURE(start({"--scale", "2", "--attract", "0", "--tour", "0"}));
     Image picture = screenshot(server, window);
     // The next arrow, 14 units high at unit (60, 20): 28 pixels around (120, 1040).
     const auto [arrowWidth, arrowHeight] = extentOf(picture, cyan, 90, 1010, 150, 1070);
@@ -96,7 +164,7 @@ TEST_F(ExhibitScreen, AtScaleTwoTheControlsStandAtTwiceTheirPlacesAndSizesAndAns
 // region under it, green for the second region.
 TEST_F(ExhibitScreen, AtScaleTwoAClickColoursTheMapRegionUnderIt) {
     ASSERT_NO_FATAL_FAILURE(start({"--window", "800x600", "--scale", "2", "--scenes", "Moebius6",
-                                   "--idle-reset", "0", "--attract", "0"}));
+                                   "--idle-reset", "0", "--attract", "0", "--tour", "0"}));
     const Image plain = screenshot(server, window);
     click(server, window, 400, 228);
     const Image coloured = screenshot(server, window);
@@ -107,7 +175,7 @@ TEST_F(ExhibitScreen, AtScaleTwoAClickColoursTheMapRegionUnderIt) {
 }
 
 TEST_F(ExhibitScreen, LeftAloneItReturnsToTheStartPicture) {
-    ASSERT_NO_FATAL_FAILURE(start({"--idle-reset", "4", "--attract", "0"}));
+    ASSERT_NO_FATAL_FAILURE(start({"--idle-reset", "4", "--attract", "0", "--tour", "0"}));
     const Image atStart = screenshot(server, window);
     // At the default scale of 1.75: the slider's knob at pixel 262, the next arrow at 105.
     drag(server, window, 263, 1025, 420, 1025);
@@ -144,7 +212,7 @@ TEST_F(ExhibitScreen, DrawsFramesOnlyWhileThePictureCanChange) {
     setenv("GALLIUM_HUD", "fps", 1);
     setenv("GALLIUM_HUD_PERIOD", "0.000001", 1);
     setenv("GALLIUM_HUD_DUMP_DIR", folder, 1);
-    start({"--window", "800x600", "--attract", "0"});
+    start({"--window", "800x600", "--attract", "0", "--tour", "0"});
     for (const char* name : {"GALLIUM_HUD", "GALLIUM_HUD_PERIOD", "GALLIUM_HUD_DUMP_DIR"}) {
         unsetenv(name);
     }
@@ -203,6 +271,106 @@ TEST_F(ExhibitScreen, InEnglishTheMenuShowsTheEnglishTitles) {
     EXPECT_GT(italian, 300);
     EXPECT_GT(english, 200);
     EXPECT_LT(english, italian - 50);
+}
+
+// What a visitor finds: the title and help of the first scene at the top, the tour playing
+// its controls (3 s in, the rectangle has rolled and closed into the wide bottle; at 7 s the
+// second scene is on), everything still from a press on, and 6 s after it the start again,
+// tour and all. Times count from the window's appearance, a little after the tour began.
+TEST_F(ExhibitScreen, ArrivingVisitorsFindTheTitleTheHelpAndTheTourUntilTheyTouch) {
+    program = std::make_unique<Program>(
+        server, TESSIVO_EXHIBIT, std::vector<std::string>{"--tour", "6", "--idle-reset", "5"});
+    window = waitForWindow(server, "Tessivo", 20000);
+    ASSERT_FALSE(window.empty()) << program->standardError();
+    const auto opened = std::chrono::steady_clock::now();
+    // A screenshot is taken about 300 ms after it is asked for.
+    const auto pictureAt = [&](int ms) {
+        std::this_thread::sleep_until(opened + std::chrono::milliseconds(ms - 300));
+        return screenshot(server, window);
+    };
+    const Image atStart = pictureAt(500);
+    EXPECT_GT(titlePixels(atStart), 1000);
+    EXPECT_GT(helpPixels(atStart), 2000);
+    const Image rolled = pictureAt(3000);
+    EXPECT_GT(objectWidth(rolled), 250); // the flat rectangle, even turned, is 125 pixels wide
+    const Image second = pictureAt(7000);
+    // KleinBottle3's row of icons at unit (200, 20), and its own title.
+    EXPECT_GT(around(second, {26, 178, 77}, 350, 1045, 40, 20), 200);
+    EXPECT_EQ(around(atStart, {26, 178, 77}, 350, 1045, 40, 20), 0);
+    EXPECT_GT(differentIn(second, atStart, titleTop, titleBottom), 500);
+
+    click(server, window, 1500, 300);
+    const auto clicked = std::chrono::steady_clock::now();
+    const Image pressed = screenshot(server, window);
+    sleepMilliseconds(700);
+    EXPECT_EQ(screenshot(server, window).countDifferent(pressed, 16), 0);
+
+    // 6 s after the click, 1 s after the return to the start.
+    std::this_thread::sleep_until(clicked + std::chrono::milliseconds(5700));
+    const Image again = screenshot(server, window);
+    EXPECT_EQ(differentIn(again, atStart, titleTop, helpBottom), 0);
+    EXPECT_EQ(around(again, {26, 178, 77}, 350, 1045, 40, 20), 0);
+    sleepMilliseconds(700);
+    EXPECT_GT(screenshot(server, window).countDifferent(again, 16), 1000);
+    EXPECT_TRUE(program->running()) << program->standardError();
+}
+
+// Italian by default, English on request, a curator's German from the shipped example; and
+// an è is the e with its grave accent over it.
+TEST_F(ExhibitScreen, TheTextsSpeakTheChosenLanguageOrTheCuratorsWords) {
+    const Image italian = stillPicture({});
+    const Image english = stillPicture({"--language", "en"});
+    const Image german = stillPicture(
+        {"--captions", std::string(TESSIVO_SOURCE_DIR) + "/packaging/captions-de.txt"});
+    for (const Image* picture : {&italian, &english, &german}) {
+        EXPECT_GT(titlePixels(*picture), 1000);
+        EXPECT_GT(helpPixels(*picture), 2000);
+    }
+    EXPECT_GT(differentIn(italian, english, titleTop, helpBottom), 1000);
+    EXPECT_GT(differentIn(italian, german, titleTop, helpBottom), 1000);
+    EXPECT_GT(differentIn(english, german, titleTop, helpBottom), 1000);
+
+    const CaptionsFiles files;
+    const Image e = stillPicture({"--captions", files.write("e.txt", "KleinBottle1\te\t\n")});
+    const Image grave =
+        stillPicture({"--captions", files.write("grave.txt", "KleinBottle1\t\xC3\xA8\t\n")});
+    int eTop = titleBottom, eStrokes = 0, kept = 0, above = 0, beside = 0;
+    for (int y = titleTop; y < titleBottom; ++y) {
+        for (int x = 900; x < 1020; ++x) {
+            const bool inE = e.countNear(white, 8, x, y, x + 1, y + 1) == 1;
+            const bool inGrave = grave.countNear(white, 8, x, y, x + 1, y + 1) == 1;
+            eTop = inE ? std::min(eTop, y) : eTop;
+            eStrokes += inE;
+            kept += inE && inGrave;
+            above += inGrave && !inE && y < eTop;
+            beside += inGrave && !inE && y >= eTop;
+        }
+    }
+    EXPECT_GT(eStrokes, 100);
+    EXPECT_EQ(kept, eStrokes);
+    EXPECT_GT(above, 8);
+    EXPECT_EQ(beside, 0);
+}
+
+TEST_F(ExhibitScreen, ABadCaptionsFileIsOneLineNamingItsLineAndCharacterWithNoWindow) {
+    const CaptionsFiles files;
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {files.write("unknown.txt", "KleinBottle1\tTitel\tHilfe\nKleinbottle3\tT\tH\n"),
+         "unknown.txt:2:1: unknown scene 'Kleinbottle3'"},
+        {files.write("tabs.txt", "KleinBottle1 Titel Hilfe\n"), "tabs.txt:1:25: no tab"},
+        {files.write("polish.txt", "KleinBottle1\tWst\xC4\x99ga\tHilfe\n"),
+         "polish.txt:1:17: cannot draw '\xC4\x99' (U+0119)"},
+    };
+    for (const auto& [path, expected] : cases) {
+        Program exhibit(server, TESSIVO_EXHIBIT, {"--captions", path});
+        const auto code = exhibit.waitForExit(10000);
+        ASSERT_TRUE(code) << path;
+        EXPECT_EQ(*code, 2);
+        const std::string error = exhibit.standardError();
+        EXPECT_NE(error.find(expected), std::string::npos) << error;
+        EXPECT_EQ(std::count(error.begin(), error.end(), '\n'), 1) << error;
+    }
+    EXPECT_TRUE(waitForWindow(server, "Tessivo", 500).empty());
 }
 
 TEST_F(ExhibitScreen, OnlyTheStaffChordQuits) {

@@ -13,11 +13,10 @@ struct QueryOption {
 };
 
 // The address options of the page and the exhibit's options they stand for.
-const QueryOption queryOptions[] = {{"scenes", "--scenes"},
-                                    {"lang", "--language"},
-                                    {"scale", "--scale"},
-                                    {"idle-reset", "--idle-reset"},
-                                    {"attract", "--attract"}};
+const QueryOption queryOptions[] = {{"scenes", "--scenes"},   {"lang", "--language"},
+                                    {"scale", "--scale"},     {"idle-reset", "--idle-reset"},
+                                    {"attract", "--attract"}, {"tour", "--tour"},
+                                    {"texts", "--texts"},     {"captions", "--captions"}};
 
 int hexDigit(char c) {
     if (std::isdigit(static_cast<unsigned char>(c))) {

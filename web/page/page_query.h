@@ -8,9 +8,10 @@ namespace tessivo {
 // The exhibit's command-line arguments (without the program name) that the query of the page's
 // address asks for: "?scenes=KleinBottle1,KleinBottle3&lang=en&scale=1.5&idle-reset=60&attract=0"
 // gives --scenes, --language, --scale, --idle-reset and --attract with those values, in the order
-// they appear. Values are percent-decoded and '+' reads as a space. Names the page does not offer
-// and names without a value are left out, so that the exhibit's defaults hold for them; the
-// values themselves are judged by the exhibit.
+// they appear; tour, texts and captions give --tour, --texts and --captions. Values are
+// percent-decoded and '+' reads as a space. Names the page does not offer and names without a value
+// are left out, so that the exhibit's defaults hold for them; the values themselves are judged by
+// the exhibit.
 std::vector<std::string> exhibitArguments(const std::string& query);
 
 } // namespace tessivo

@@ -35,6 +35,8 @@ struct PointerCallbacks {
 
 PointerCallbacks callbacks;
 bool pressed = false;
+// The exhibit returned: a bad option or captions file, whose message the page shows.
+bool exhibitEnded = false;
 
 void mouse(int state, int x, int y) {
     if (callbacks.mouse != nullptr) {
@@ -134,8 +136,30 @@ EM_BOOL onResize(int, const EmscriptenUiEvent*, void*) {
     return EM_FALSE;
 }
 
+// The bytes of the captions file that index.html fetched from ?captions=, or -1 for none.
+EM_JS(int, fetchedCaptionsSize, (),
+      { return Module.captionsBytes ? Module.captionsBytes.length : -1; });
+EM_JS(void, copyFetchedCaptions, (char* into), { HEAPU8.set(Module.captionsBytes, into); });
+
+// The page has no files: --captions names the address whose bytes index.html fetched.
+bool readFetchedCaptions(const std::string& /*name*/, std::string& text, std::string& reason) {
+    const int size = fetchedCaptionsSize();
+    if (size < 0) {
+        reason = "the page loaded no captions";
+        return false;
+    }
+    text.assign(static_cast<std::size_t>(size), '\0');
+    if (size > 0) {
+        copyFetchedCaptions(text.data());
+    }
+    return true;
+}
+
 // Runs once the toolkit's loop has started and has given the canvas the window's first size.
 void startPage(void*) {
+    if (exhibitEnded) {
+        return; // no window to fit
+    }
     const char* document = EMSCRIPTEN_EVENT_TARGET_DOCUMENT;
     emscripten_set_mousedown_callback(canvasSelector, nullptr, EM_FALSE, onMouse);
     emscripten_set_mousemove_callback(document, nullptr, EM_FALSE, onMouse);
@@ -187,5 +211,8 @@ int main() {
     }
     argv.push_back(nullptr);
     emscripten_async_call(tessivo::startPage, nullptr, 0);
-    return tessivo::runExhibit(static_cast<int>(arguments.size()), argv.data());
+    const int status = tessivo::runExhibit(static_cast<int>(arguments.size()), argv.data(),
+                                           tessivo::readFetchedCaptions);
+    tessivo::exhibitEnded = true;
+    return status;
 }

@@ -6,8 +6,10 @@ DevTools protocol, every page served from 127.0.0.1.
 Checks that each scene of the show list renders like tessivo-snapshot's picture of it, that the
 next arrow steps the scene, that a drag turns the object, that a tap and a click on a region of
 Moebius6's map colour it and take the colour off again at a device pixel ratio of 2, that a
-still page draws no frames while the pointer over the menu does, and that the console shows no
-error.
+still page draws no frames while the pointer over the menu does, that the title and help stand
+at the top with the tour playing and a captions file of the site taking the title's place, and
+that the console shows no error. The cases that compare pictures with tessivo-snapshot's, which
+draws neither texts nor tour, turn both off (texts=off&tour=0).
 With --frame-rates it checks nothing and prints each show-list scene's frame rate at 800 x 600.
 Needs Debian's python3 (python3-websocket, python3-pil) and chromium.
 """
@@ -39,7 +41,14 @@ NEXT_ARROW = (60, 580)
 MENU = (20, 580)
 REST = (400, 560)
 MAP_REGION = (460, 377)
+# Rows of the title and of the help's first line at scale 1, the help's colour, and the box
+# around the slider's knob at its start (overlay (150, 20) and above).
+TITLE_ROWS = (5, 40)
+HELP_ROWS = (40, 62)
+HELP_BLUE = (191, 222, 242)
+KNOB_BOX = (140, 560, 161, 582)
 TIMEOUT = 60.0
+PLAIN = "texts=off&tour=0&"
 
 
 class Browser:
@@ -222,13 +231,13 @@ class Run:
 
     def show_list(self):
         for scene in SHOW_LIST:
-            self.page(f"attract=0&scenes={scene}")
+            self.page(f"{PLAIN}attract=0&scenes={scene}")
             self.like(scene, self.browser.picture(), self.reference(scene, "--scene", scene))
 
     def next_arrow(self):
         # The quit keys first: they must leave the page running (an exit would also show in the
         # console as an uncaught exception).
-        self.page("attract=0")
+        self.page(f"{PLAIN}attract=0")
         self.browser.key("Escape", "Escape", 27)
         self.browser.key("F1", "F1", 112)
         self.browser.key("q", "KeyQ", 81, modifiers=1 | 2)  # Alt and Ctrl
@@ -239,7 +248,7 @@ class Run:
 
     def drag(self):
         # A drag of (40, -30) window pixels turns the object as --turn 40,30 does.
-        self.page("attract=0&scenes=KleinBottle3")
+        self.page(f"{PLAIN}attract=0&scenes=KleinBottle3")
         self.browser.drag((400, 300), (440, 270))
         self.like("drag", self.browser.picture(),
                   self.reference("KleinBottle3-turned", "--scene", "KleinBottle3", "--turn", "40,30"))
@@ -249,7 +258,7 @@ class Run:
         # scale is 2, while the map's regions keep their place: a tap still picks the region
         # under the finger.
         self.browser.pixel_ratio(2)
-        self.page("attract=0&scenes=Moebius6", touch=True)
+        self.page(f"{PLAIN}attract=0&scenes=Moebius6", touch=True)
         plain = self.browser.picture()
         self.browser.tap(MAP_REGION)
         coloured = self.browser.picture()
@@ -270,7 +279,7 @@ class Run:
         # With the turn off nothing moves until the pointer comes: the menu unfolds under it in
         # a few frames, and then the page is still again.
         self.browser.count_colour_clears()
-        self.page("attract=0")
+        self.page(f"{PLAIN}attract=0")
         still = self.browser.picture()
         idle = self.browser.frames_drawn_in(1.5)
         self.check("still-draws-nothing", idle == 0, f"{idle} frames in 1.5 s at rest")
@@ -282,6 +291,29 @@ class Run:
         after = self.browser.frames_drawn_in(1.0)
         self.check("still-again", after == 0, f"{after} frames in 1 s with the menu open")
 
+    def texts_and_tour(self):
+        # The title and help of the first scene, the tour moving its slider, and the German
+        # example captions of the site in place of the Italian title.
+        def near(picture, colour, box):
+            return sum(1 for p in picture.crop(box).getdata()
+                       if max(abs(a - b) for a, b in zip(p, colour)) <= 8)
+        self.page("tour=6")
+        italian = self.browser.picture()
+        title = near(italian, (255, 255, 255), (0, TITLE_ROWS[0], WIDTH, TITLE_ROWS[1]))
+        help_line = near(italian, HELP_BLUE, (0, HELP_ROWS[0], WIDTH, HELP_ROWS[1]))
+        self.check("texts", title > 300 and help_line > 500,
+                   f"{title} pixels of the title, {help_line} of the help")
+        time.sleep(1.5)
+        toured = self.browser.picture()
+        moved = differing_pixels(toured.crop(KNOB_BOX), italian.crop(KNOB_BOX))
+        self.check("tour", moved > 20, f"{moved} pixels changed where the slider's knob began")
+        self.page("tour=6&captions=captions-de.txt")
+        german = self.browser.picture()
+        german.save(os.path.join(self.arguments.out, "captions-browser.png"))
+        rows = (0, TITLE_ROWS[0], WIDTH, TITLE_ROWS[1])
+        changed = differing_pixels(german.crop(rows), italian.crop(rows))
+        self.check("captions", changed > 300, f"{changed} pixels of the title changed")
+
     def console(self):
         self.check("console", not self.browser.errors,
                    "; ".join(self.browser.errors) or "no error")
@@ -291,7 +323,7 @@ class Run:
         three seconds of each show-list scene, turning so that every frame is drawn."""
         self.browser.count_colour_clears()
         for scene in SHOW_LIST:
-            self.page(f"scenes={scene}")
+            self.page(f"{PLAIN}scenes={scene}")
             self.browser.frames(20)
             start, frames = time.time(), self.browser.evaluate("colourClears")
             time.sleep(3)
@@ -325,6 +357,7 @@ def main():
             run.drag()
             run.map_region()
             run.still_page()
+            run.texts_and_tour()
             run.console()
         finally:
             browser.close()

@@ -13,6 +13,8 @@ TEST(PageQuery, EveryOptionInTheOrderGiven) {
               (Arguments{"--attract", "0", "--scenes", "KleinBottle1,KleinBottle3", "--language",
                          "en", "--scale", "1.5", "--idle-reset", "60"}));
     EXPECT_EQ(exhibitArguments("lang=it"), (Arguments{"--language", "it"}));
+    EXPECT_EQ(exhibitArguments("?tour=6&texts=off&captions=captions-de.txt"),
+              (Arguments{"--tour", "6", "--texts", "off", "--captions", "captions-de.txt"}));
 }
 
 TEST(PageQuery, ValuesArePercentDecoded) {
