@@ -1,5 +1,6 @@
 #include "scene/rotation_controller.h"
 
+#include "math/angles.h"
 #include "scene/clock.h"
 
 #include <GL/gl.h>
@@ -9,7 +10,6 @@ namespace tessivo {
 
 namespace {
 
-constexpr double radiansPerDegree = 0.017453292519943295;
 constexpr int spinWindowMs = 200;
 
 std::array<float, 16> identityMatrix() {
@@ -41,6 +41,11 @@ RotationController::RotationController()
 RotationController::RotationController(double yaw, double pitch) : RotationController() {
     rotateAbout({0, 1, 0}, yaw);
     rotateAbout({1, 0, 0}, pitch);
+    keepAttitudeAsStart();
+}
+
+RotationController::RotationController(const Vec3& axis, double degrees) : RotationController() {
+    rotateAbout(axis, degrees);
     keepAttitudeAsStart();
 }
 

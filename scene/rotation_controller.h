@@ -22,6 +22,8 @@ public:
     // Identity turned by yaw degrees about the screen's y axis, then by pitch degrees about its
     // x axis.
     RotationController(double yaw, double pitch);
+    // Identity turned by degrees about an axis of the screen frame (not zero).
+    RotationController(const Vec3& axis, double degrees);
 
     // From now on resetToStart returns to the present orientation.
     void keepAttitudeAsStart() { startOrientation = orientation; }

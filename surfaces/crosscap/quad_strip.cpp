@@ -1,11 +1,13 @@
 #include "surfaces/crosscap/quad_strip.h"
 
+#include "math/angles.h"
+
 #include <cmath>
 
 namespace tessivo::crosscap {
 
 QuadStrip tubeStrip(const TubeRing& first, const TubeRing& second, double radius, int sides) {
-    constexpr double twoPi = 6.283185307179586;
+    constexpr double twoPi = 2.0 * pi;
     QuadStrip strip;
     strip.reserve(2 * static_cast<size_t>(sides + 1));
     for (int m = 0; m <= sides; ++m) {

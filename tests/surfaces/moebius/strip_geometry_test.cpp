@@ -1,3 +1,4 @@
+#include "math/angles.h"
 #include "surfaces/moebius/strip_model.h"
 
 #include <gtest/gtest.h>
@@ -5,8 +6,6 @@
 
 namespace tessivo {
 namespace {
-
-constexpr double pi = StripModel::pi;
 
 void expectNear(const Vec3& actual, const Vec3& expected, double tolerance = 1e-12) {
     EXPECT_NEAR(actual.x, expected.x, tolerance);

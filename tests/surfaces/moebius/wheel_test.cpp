@@ -1,3 +1,4 @@
+#include "math/angles.h"
 #include "surfaces/moebius/strip_model.h"
 #include "surfaces/moebius/wheel.h"
 #include "tests/support/gl_context.h"
@@ -8,8 +9,6 @@
 
 namespace tessivo {
 namespace {
-
-constexpr double pi = StripModel::pi;
 
 void expectNear(const Vec3& actual, const Vec3& expected, double tolerance = 1e-9) {
     EXPECT_NEAR(actual.x, expected.x, tolerance);
@@ -157,7 +156,7 @@ TEST(MoebiusWheelPose, StandsOnTheFaceAcrossTheBand) {
 }
 
 TEST(MoebiusWheelShapes, ClosedSampledShapes) {
-    const StripPrimitive band = wheelBand(0.3, 0.03, 30);
+    const DrawPrimitive band = wheelBand(0.3, 0.03, 30);
     ASSERT_EQ(band.vertices.size(), 60u);
     // The last sample repeats the first, closing the band.
     expectNear(band.vertices[58].position, band.vertices[0].position, 1e-12);
@@ -170,14 +169,14 @@ TEST(MoebiusWheelShapes, ClosedSampledShapes) {
     const auto ring = wheelRing(0.24, 0.3, -0.03, 30);
     ASSERT_EQ(ring.size(), 29u);
     double area = 0.0;
-    for (const StripPrimitive& quad : ring) {
+    for (const DrawPrimitive& quad : ring) {
         ASSERT_EQ(quad.vertices.size(), 4u);
         area += length(cross(quad.vertices[2].position - quad.vertices[0].position,
                              quad.vertices[3].position - quad.vertices[1].position)) /
                 2.0;
     }
     EXPECT_NEAR(area, pi * (0.09 - 0.0576), 0.01 * pi * (0.09 - 0.0576));
-    const StripPrimitive spoke = wheelSpoke(0.02, 0.24, 15);
+    const DrawPrimitive spoke = wheelSpoke(0.02, 0.24, 15);
     ASSERT_EQ(spoke.vertices.size(), 30u);
     EXPECT_EQ(spoke.vertices[1].position.y, 0.24);
     EXPECT_TRUE(wheelBand(0.3, 0.03, 1).vertices.empty());
