@@ -10,14 +10,8 @@ namespace tessivo {
 
 namespace {
 
-constexpr int spinWindowMs = 200;
-
 std::array<float, 16> identityMatrix() {
     return {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
-}
-
-TrailSample sampleAt(const Vec2& p, int now) {
-    return {static_cast<int>(p.x), static_cast<int>(p.y), now};
 }
 
 // The coordinate axis on which a has its smallest component: the one least parallel to a, so
@@ -103,37 +97,20 @@ void RotationController::onPress(const Vec2& p) {
     spin = {0.0, 0.0};
     lastPointer = p;
     trail.clear();
-    trail.push_back(sampleAt(p, nowMilliseconds()));
+    trail.push_back(trailSample(p, nowMilliseconds()));
 }
 
 void RotationController::onDrag(const Vec2& p) {
     const Vec2 d = p - lastPointer;
     lastPointer = p;
     rotateBy(d.x, d.y);
-    appendTrailSample(trail, sampleAt(p, nowMilliseconds()), spinWindowMs);
+    appendTrailSample(trail, trailSample(p, nowMilliseconds()), spinWindowMs);
 }
 
 void RotationController::onRelease(const Vec2& p) {
-    const int now = nowMilliseconds();
-    if (auto released = spinFromTrail(trail, static_cast<int>(p.x), static_cast<int>(p.y), now)) {
+    if (auto released = trailVelocity(trail, p, nowMilliseconds(), spinWindowMs)) {
         spin = *released;
     }
-}
-
-std::optional<Vec2> spinFromTrail(const std::vector<TrailSample>& trail, int x, int y, int now) {
-    TrailSample reference{x, y, now};
-    for (auto sample = trail.rbegin(); sample != trail.rend(); ++sample) {
-        if (millisecondsBetween(sample->t, now) >= spinWindowMs) {
-            break;
-        }
-        reference = *sample;
-    }
-    const int dt = millisecondsBetween(reference.t, now);
-    if (dt <= 0) {
-        return std::nullopt;
-    }
-    return Vec2{static_cast<double>(x - reference.x) / dt,
-                static_cast<double>(y - reference.y) / dt};
 }
 
 } // namespace tessivo
