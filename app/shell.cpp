@@ -20,10 +20,6 @@ namespace {
 constexpr int flingWindowMs = 100;
 constexpr unsigned char escapeKey = 27;
 
-Scene* currentScene() {
-    return SceneRegistry::instance().current();
-}
-
 // Whole overlay units, as every control expects: a slider moves by whole units of the pointer's
 // travel, so fractions would make slow drags go nowhere.
 Vec2 overlayPoint(int x, int y) {
