@@ -1,6 +1,7 @@
 #include "surfaces/crosscap/quad_strip.h"
 
 #include "math/angles.h"
+#include "math/draw_helpers.h"
 
 #include <cmath>
 
@@ -20,6 +21,17 @@ QuadStrip tubeStrip(const TubeRing& first, const TubeRing& second, double radius
         }
     }
     return strip;
+}
+
+DrawPrimitive quadStripPrimitive(const QuadStrip& strip, bool hueColours) {
+    DrawPrimitive primitive;
+    for (const StripVertex& v : strip) {
+        primitive.vertices.push_back({v.normal, v.point});
+        if (hueColours) {
+            primitive.colours.push_back(hueRamp(v.hue, 1.0));
+        }
+    }
+    return primitive;
 }
 
 } // namespace tessivo::crosscap
