@@ -29,35 +29,31 @@ struct Drawn {
 // Walks the steps as GL would, and keeps every primitive with the state it is drawn in.
 struct Played {
     explicit Played(SurfaceDrawing played) : drawing(std::move(played)) {
-        std::vector<std::size_t> pushed;
         for (const DrawStep& step : drawing) {
-            if (const auto* p = std::get_if<DrawPrimitive>(&step)) {
-                drawn.push_back({p, state});
-            } else if (const auto* s = std::get_if<MaterialStep>(&step)) {
-                state.colour = s->colour;
-            } else if (const auto* s = std::get_if<BlendStep>(&step)) {
-                state.blending = s->blending;
-            } else if (const auto* s = std::get_if<DepthTestStep>(&step)) {
-                state.depthTest = s->on;
-            } else if (const auto* s = std::get_if<DepthWritesStep>(&step)) {
-                state.depthWrites = s->on;
-            } else if (const auto* s = std::get_if<GlassLightStep>(&step)) {
-                state.glassLight = s->on;
-            } else if (const auto* s = std::get_if<ColourMaterialStep>(&step)) {
-                state.colourMaterial = s->follows;
-            } else if (const auto* s = std::get_if<TextureStep>(&step)) {
-                state.textured = s->rgb != nullptr;
-            } else if (std::holds_alternative<PushMatrixStep>(step)) {
-                pushed.push_back(state.transforms.size());
-            } else if (std::holds_alternative<PopMatrixStep>(step)) {
-                state.transforms.resize(pushed.back());
-                pushed.pop_back();
-            } else {
-                state.transforms.push_back(step);
-            }
+            std::visit(*this, step);
         }
-        balanced = pushed.empty();
+        balanced = balanced && pushed.empty();
     }
+
+    void operator()(const DrawPrimitive& p) { drawn.push_back({&p, state}); }
+    void operator()(const MaterialStep& s) { state.colour = s.colour; }
+    void operator()(const NameStep&) {}
+    void operator()(const BlendStep& s) { state.blending = s.blending; }
+    void operator()(const DepthTestStep& s) { state.depthTest = s.on; }
+    void operator()(const DepthWritesStep& s) { state.depthWrites = s.on; }
+    void operator()(const GlassLightStep& s) { state.glassLight = s.on; }
+    void operator()(const ColourMaterialStep& s) { state.colourMaterial = s.follows; }
+    void operator()(const TextureStep& s) { state.textured = s.rgb != nullptr; }
+    void operator()(const PushMatrixStep&) { pushed.push_back(state.transforms.size()); }
+    void operator()(const PopMatrixStep&) {
+        balanced = balanced && !pushed.empty();
+        state.transforms.resize(pushed.empty() ? 0 : pushed.back());
+        if (!pushed.empty()) {
+            pushed.pop_back();
+        }
+    }
+    void operator()(const TranslateStep& s) { state.transforms.push_back(s); }
+    void operator()(const RotateStep& s) { state.transforms.push_back(s); }
 
     // The quads drawn where the state passes the test.
     template <class Test> std::size_t quads(Test test) const {
@@ -73,7 +69,8 @@ struct Played {
     SurfaceDrawing drawing;
     std::vector<Drawn> drawn; // into drawing
     PlayState state;
-    bool balanced = false;
+    std::vector<std::size_t> pushed; // the number of transforms at each push
+    bool balanced = true;            // every pop has its push, and every push its pop
 };
 
 bool opaque(const PlayState& s) {

@@ -1,6 +1,7 @@
 #include "math/angles.h"
 #include "surfaces/klein/klein_drawing.h"
 #include "surfaces/klein/klein_mesh.h"
+#include "tests/support/vec3_checks.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -12,11 +13,7 @@ namespace {
 constexpr int rows = KleinMesh::rows;
 constexpr int columns = KleinMesh::columns;
 
-void expectNear(const Vec3& actual, const Vec3& expected, double tolerance) {
-    EXPECT_NEAR(actual.x, expected.x, tolerance);
-    EXPECT_NEAR(actual.y, expected.y, tolerance);
-    EXPECT_NEAR(actual.z, expected.z, tolerance);
-}
+using testing::expectNear;
 
 double distance(const Vec3& a, const Vec3& b) {
     const Vec3 d = a - b;

@@ -12,6 +12,7 @@
 #include "surfaces/moebius/wheel_button.h"
 #include "tests/support/gl_context.h"
 #include "tests/support/saved_process_state.h"
+#include "tests/support/vec3_checks.h"
 #include "tests/surfaces/moebius/strip_scene_set.h"
 #include "ui/dial.h"
 #include "ui/slider.h"
@@ -38,11 +39,7 @@ protected:
     testing::StripSceneSet scenes;
 };
 
-void expectNear(const Vec3& actual, const Vec3& expected, double tolerance) {
-    EXPECT_NEAR(actual.x, expected.x, tolerance);
-    EXPECT_NEAR(actual.y, expected.y, tolerance);
-    EXPECT_NEAR(actual.z, expected.z, tolerance);
-}
+using testing::expectNear;
 
 // The largest difference between the vertices of two drawings of the same shape, or infinity
 // when their primitives do not correspond.
