@@ -56,10 +56,6 @@ struct ExhibitRun {
 // Process-wide, because the toolkit's callbacks have no context argument.
 std::unique_ptr<ExhibitRun> run;
 
-Scene* currentScene() {
-    return SceneRegistry::instance().current();
-}
-
 void setAttract(double degreesPerSecond) {
     if (Scene* scene = currentScene()) {
         scene->rotation()->spin = {degreesPerSecond / 1000.0, 0.0};

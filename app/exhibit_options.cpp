@@ -1,5 +1,8 @@
 #include "app/exhibit_options.h"
 
+#include "app/split_at.h"
+#include "scene/scene_registry.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
@@ -45,19 +48,6 @@ bool readWhole(const std::string& text, int& number) {
     }
     number = std::atoi(text.c_str());
     return true;
-}
-
-std::vector<std::string> splitAt(const std::string& text, char separator) {
-    std::vector<std::string> parts;
-    std::string::size_type start = 0;
-    for (;;) {
-        const auto end = text.find(separator, start);
-        parts.push_back(text.substr(start, end - start));
-        if (end == std::string::npos) {
-            return parts;
-        }
-        start = end + 1;
-    }
 }
 
 std::string joined(const std::vector<std::string>& words) {
@@ -231,8 +221,10 @@ std::string exhibitHelpText() {
     return "Usage: tessivo-exhibit [OPTION]...\n"
            "Shows the Tessivo scenes full screen on an unattended exhibition screen.\n"
            "\n"
-           "  --scenes ID,ID,...    the show list, in this order (default: KleinBottle1,\n"
-           "                        KleinBottle3, KleinBottle4, KleinBottle5)\n"
+           "  --scenes ID,ID,...    the show list, in this order (default:\n"
+           "                        " +
+           joined(SceneRegistry::defaultShowList()) +
+           ")\n"
            "  --language en|it      titles and help in English or Italian (default it)\n"
            "  --scale S             size of the on-screen controls, 1 to 8 (default: the\n"
            "                        screen's height / 600, rounded down to a quarter)\n"

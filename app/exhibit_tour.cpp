@@ -2,6 +2,7 @@
 
 #include "app/tour_table.h"
 #include "app/tour_timing.h"
+#include "math/angles.h"
 #include "scene/clock.h"
 #include "scene/scene.h"
 #include "scene/scene_registry.h"
@@ -25,7 +26,7 @@ void setControl(Widget* control, const std::optional<double>& setting) {
     if (auto* slider = dynamic_cast<Slider*>(control)) {
         slider->value = setting ? sliderValueAt(*slider, *setting) : slider->startValue;
     } else if (auto* dial = dynamic_cast<Dial*>(control)) {
-        dial->angle = dial->startAngle + 2.0 * M_PI * setting.value_or(0.0);
+        dial->angle = dial->startAngle + 2.0 * pi * setting.value_or(0.0);
         dial->spin = 0.0;
     } else if (auto* row = dynamic_cast<ChoiceRow*>(control)) {
         const int item = setting ? static_cast<int>(*setting) : row->startSelected;

@@ -25,7 +25,7 @@ void allScenesShowList(SceneRegistry& registry) {
 void startFirstScene() {
     // The stored size is still 0 x 0 here; the first reshape callback, which the toolkit
     // delivers before the first display, sets the real projection.
-    if (Scene* scene = SceneRegistry::instance().current()) {
+    if (Scene* scene = currentScene()) {
         scene->reshape(shellState().windowWidth, shellState().windowHeight);
         scene->initGL();
     }

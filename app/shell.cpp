@@ -20,10 +20,6 @@ namespace {
 constexpr int flingWindowMs = 100;
 constexpr unsigned char escapeKey = 27;
 
-Scene* currentScene() {
-    return SceneRegistry::instance().current();
-}
-
 // Whole overlay units, as every control expects: a slider moves by whole units of the pointer's
 // travel, so fractions would make slow drags go nowhere.
 Vec2 overlayPoint(int x, int y) {
@@ -43,10 +39,6 @@ void returnFreePagesAfterAChange(const Scene* scene) {
     shell.trimmedWidth = shell.windowWidth;
     shell.trimmedHeight = shell.windowHeight;
     shell.trimmedScene = scene;
-}
-
-TrailSample sampleAt(const Vec2& p) {
-    return {static_cast<int>(p.x), static_cast<int>(p.y), wallClockMilliseconds()};
 }
 
 void stepScene(int step) {
@@ -156,15 +148,16 @@ void mouseCallback(int button, int state, int x, int y) {
             shell.hoveredHandler->onPress(shell.pointerPosition);
         }
         shell.motionTrail.clear();
-        shell.motionTrail.push_back(sampleAt(shell.pointerPosition));
+        shell.motionTrail.push_back(trailSample(shell.pointerPosition, wallClockMilliseconds()));
     } else if (state == GLUT_UP) {
         if (shell.hoveredHandler) {
             shell.hoveredHandler->onRelease(shell.pointerPosition);
         }
-        const auto velocity =
-            releaseVelocity(shell.motionTrail, shell.pointerPosition, wallClockMilliseconds());
+        const auto velocity = trailVelocity(shell.motionTrail, shell.pointerPosition,
+                                            wallClockMilliseconds(), flingWindowMs);
         if (velocity && shell.hoveredHandler) {
-            shell.hoveredHandler->onFling(shell.pointerPosition, *velocity);
+            constexpr double millisecondsPerSecond = 1000.0;
+            shell.hoveredHandler->onFling(shell.pointerPosition, millisecondsPerSecond * *velocity);
         }
     }
 }
@@ -186,7 +179,8 @@ void motionCallback(int x, int y) {
     if (shell.hoveredHandler) {
         shell.hoveredHandler->onDrag(shell.pointerPosition);
     }
-    appendTrailSample(shell.motionTrail, sampleAt(shell.pointerPosition), flingWindowMs);
+    appendTrailSample(shell.motionTrail,
+                      trailSample(shell.pointerPosition, wallClockMilliseconds()), flingWindowMs);
     if (!shell.pacedFrames) {
         glutPostRedisplay();
     }
@@ -237,28 +231,6 @@ void specialCallback(int key, int /*x*/, int /*y*/) {
     default:
         break;
     }
-}
-
-std::optional<Vec2> releaseVelocity(const std::vector<TrailSample>& trail, const Vec2& pointer,
-                                    int now) {
-    // The oldest sample younger than the window is the reference.
-    const TrailSample* reference = nullptr;
-    for (auto sample = trail.rbegin(); sample != trail.rend(); ++sample) {
-        if (millisecondsBetween(sample->t, now) >= flingWindowMs) {
-            break;
-        }
-        reference = &*sample;
-    }
-    if (!reference) {
-        return Vec2{0.0, 0.0}; // the pointer rested before the release
-    }
-    const int dt = millisecondsBetween(reference->t, now);
-    if (dt <= 0) {
-        return std::nullopt;
-    }
-    const Vec2 travelled =
-        pointer - Vec2{static_cast<double>(reference->x), static_cast<double>(reference->y)};
-    return travelled * (1000.0 / dt);
 }
 
 } // namespace tessivo

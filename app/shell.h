@@ -1,9 +1,8 @@
 #pragma once
 
 #include "math/vec2.h"
-#include "ui/trail_sample.h"
+#include "scene/trail_sample.h"
 
-#include <optional>
 #include <vector>
 
 namespace tessivo {
@@ -68,11 +67,5 @@ void returnToStart();
 // Makes the handler under the pointer the hovered one: the old one gets onLeave, then the new
 // one onEnter.
 void refreshHover();
-
-// The pointer's velocity at a release, in pixels per second, measured over the trail's samples
-// younger than 100 ms. (0, 0) when the pointer rested for 100 ms or more; none when the time span
-// is not positive, in which case no fling is delivered.
-std::optional<Vec2> releaseVelocity(const std::vector<TrailSample>& trail, const Vec2& pointer,
-                                    int now);
 
 } // namespace tessivo

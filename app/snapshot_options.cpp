@@ -1,5 +1,7 @@
 #include "app/snapshot_options.h"
 
+#include "app/split_at.h"
+
 #include <cerrno>
 #include <climits>
 #include <cmath>
@@ -51,16 +53,6 @@ std::optional<double> parseReal(const std::string& text) {
     return value;
 }
 
-// "A<separator>B" split at the first separator.
-std::optional<std::pair<std::string, std::string>> splitAt(const std::string& text,
-                                                           char separator) {
-    const auto at = text.find(separator);
-    if (at == std::string::npos) {
-        return std::nullopt;
-    }
-    return std::make_pair(text.substr(0, at), text.substr(at + 1));
-}
-
 ParsedSnapshotOptions failure(const std::string& reason) {
     return {std::nullopt, reason};
 }
@@ -97,8 +89,8 @@ ParsedSnapshotOptions parseSnapshotOptions(const std::vector<std::string>& argum
             options.out = value;
         } else if (name == "--size") {
             const auto parts = splitAt(value, 'x');
-            const auto w = parts ? parseInteger(parts->first) : std::nullopt;
-            const auto h = parts ? parseInteger(parts->second) : std::nullopt;
+            const auto w = parts.size() == 2 ? parseInteger(parts[0]) : std::nullopt;
+            const auto h = parts.size() == 2 ? parseInteger(parts[1]) : std::nullopt;
             if (!w || !h || *w < 1 || *h < 1 || *w > largestSide || *h > largestSide) {
                 return failure("bad size '" + value + "': expected WxH, each 1 to " +
                                std::to_string(largestSide));
@@ -106,9 +98,10 @@ ParsedSnapshotOptions parseSnapshotOptions(const std::vector<std::string>& argum
             options.width = static_cast<int>(*w);
             options.height = static_cast<int>(*h);
         } else if (name == "--set") {
+            // K is what comes before the first '='; a V with an '=' of its own is no number.
             const auto parts = splitAt(value, '=');
-            const auto k = parts ? parseInteger(parts->first) : std::nullopt;
-            const auto v = parts ? parseReal(parts->second) : std::nullopt;
+            const auto k = parts.size() >= 2 ? parseInteger(parts[0]) : std::nullopt;
+            const auto v = parts.size() == 2 ? parseReal(parts[1]) : std::nullopt;
             if (!k || *k < 0 || *k > INT_MAX) {
                 return failure("bad control in '" + value + "': expected K=V with K = 0, 1, ...");
             }
@@ -118,8 +111,8 @@ ParsedSnapshotOptions parseSnapshotOptions(const std::vector<std::string>& argum
             options.settings.push_back({static_cast<int>(*k), *v});
         } else if (name == "--turn") {
             const auto parts = splitAt(value, ',');
-            const auto yaw = parts ? parseReal(parts->first) : std::nullopt;
-            const auto pitch = parts ? parseReal(parts->second) : std::nullopt;
+            const auto yaw = parts.size() == 2 ? parseReal(parts[0]) : std::nullopt;
+            const auto pitch = parts.size() == 2 ? parseReal(parts[1]) : std::nullopt;
             if (!yaw || !pitch) {
                 return failure("bad turn '" + value + "': expected YAW,PITCH in degrees");
             }

@@ -1,8 +1,8 @@
 // Every scene of the program and every rotation controller that a family of scenes shares,
 // in one translation unit. C++ constructs the objects of one translation unit in the order of
-// their definitions, but leaves the order across translation units open; the Klein scenes turn
-// their shared controller in a constructor, so each controller must be defined before the
-// scenes that use it, here. Nothing below may call GL or the toolkit: they are not running yet.
+// their definitions, but leaves the order across translation units open, so each shared
+// controller is defined here, with its start attitude, before the scenes that use it. Nothing
+// below may call GL or the toolkit: they are not running yet.
 
 #include "app/static_objects.h"
 
@@ -20,7 +20,7 @@
 
 namespace tessivo {
 
-RotationController kleinRotation;
+RotationController kleinRotation({0, 0, 1}, 90.0);
 KleinFromRectangleScene kleinBottle1(kleinRotation);
 KleinDrawModeScene kleinBottle3(kleinRotation);
 KleinLabelScene kleinBottle4(kleinRotation);

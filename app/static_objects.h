@@ -5,7 +5,7 @@ namespace tessivo {
 class RotationController;
 
 // The rotation shared by the four Klein bottle scenes, so that the bottle keeps its attitude
-// when the user steps between them.
+// when the user steps between them. It starts turned a quarter turn about the screen's z axis.
 extern RotationController kleinRotation;
 
 // The rotation shared by the six Moebius strip scenes, first tilted by 20 degrees about the

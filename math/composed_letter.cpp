@@ -1,5 +1,7 @@
 #include "math/composed_letter.h"
 
+#include "math/angles.h"
+
 #include <cmath>
 #include <map>
 
@@ -74,7 +76,7 @@ std::vector<Strip> accentAbove(Accent accent, const Base& base) {
         for (int k = 0; k <= 8; ++k) {
             const double u = k / 8.0;
             wave.push_back(
-                {x - reach + 2 * reach * u, bottom + 1.0 + swing * (1.0 + std::sin(2 * M_PI * u))});
+                {x - reach + 2 * reach * u, bottom + 1.0 + swing * (1.0 + std::sin(2 * pi * u))});
         }
         return {wave};
     }
@@ -89,7 +91,7 @@ std::vector<Strip> accentAbove(Accent accent, const Base& base) {
         const double y = bottom + r + (base.capital ? 0.9 : 2.4);
         Strip ring;
         for (int k = 0; k <= 12; ++k) {
-            const double a = 2 * M_PI * k / 12;
+            const double a = 2 * pi * k / 12;
             ring.push_back({x + r * std::sin(a), y + r * std::cos(a)});
         }
         return {ring};

@@ -1,13 +1,11 @@
 #include "math/draw_helpers.h"
 
+#include "math/angles.h"
+
 #include <GL/glu.h>
 #include <cmath>
 
 namespace tessivo {
-
-namespace {
-constexpr double degreesPerRadian = 57.29577951308232;
-}
 
 void setLight(GLenum light, GLenum pname, double x, double y, double z) {
     const GLfloat values[4] = {static_cast<GLfloat>(x), static_cast<GLfloat>(y),

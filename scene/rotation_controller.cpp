@@ -1,5 +1,6 @@
 #include "scene/rotation_controller.h"
 
+#include "math/angles.h"
 #include "scene/clock.h"
 
 #include <GL/gl.h>
@@ -9,15 +10,8 @@ namespace tessivo {
 
 namespace {
 
-constexpr double radiansPerDegree = 0.017453292519943295;
-constexpr int spinWindowMs = 200;
-
 std::array<float, 16> identityMatrix() {
     return {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
-}
-
-TrailSample sampleAt(const Vec2& p, int now) {
-    return {static_cast<int>(p.x), static_cast<int>(p.y), now};
 }
 
 // The coordinate axis on which a has its smallest component: the one least parallel to a, so
@@ -41,6 +35,11 @@ RotationController::RotationController()
 RotationController::RotationController(double yaw, double pitch) : RotationController() {
     rotateAbout({0, 1, 0}, yaw);
     rotateAbout({1, 0, 0}, pitch);
+    keepAttitudeAsStart();
+}
+
+RotationController::RotationController(const Vec3& axis, double degrees) : RotationController() {
+    rotateAbout(axis, degrees);
     keepAttitudeAsStart();
 }
 
@@ -98,37 +97,20 @@ void RotationController::onPress(const Vec2& p) {
     spin = {0.0, 0.0};
     lastPointer = p;
     trail.clear();
-    trail.push_back(sampleAt(p, wallClockMilliseconds()));
+    trail.push_back(trailSample(p, wallClockMilliseconds()));
 }
 
 void RotationController::onDrag(const Vec2& p) {
     const Vec2 d = p - lastPointer;
     lastPointer = p;
     rotateBy(d.x, d.y);
-    appendTrailSample(trail, sampleAt(p, wallClockMilliseconds()), spinWindowMs);
+    appendTrailSample(trail, trailSample(p, wallClockMilliseconds()), spinWindowMs);
 }
 
 void RotationController::onRelease(const Vec2& p) {
-    const int now = wallClockMilliseconds();
-    if (auto released = spinFromTrail(trail, static_cast<int>(p.x), static_cast<int>(p.y), now)) {
+    if (auto released = trailVelocity(trail, p, wallClockMilliseconds(), spinWindowMs)) {
         spin = *released;
     }
-}
-
-std::optional<Vec2> spinFromTrail(const std::vector<TrailSample>& trail, int x, int y, int now) {
-    TrailSample reference{x, y, now};
-    for (auto sample = trail.rbegin(); sample != trail.rend(); ++sample) {
-        if (millisecondsBetween(sample->t, now) >= spinWindowMs) {
-            break;
-        }
-        reference = *sample;
-    }
-    const int dt = millisecondsBetween(reference.t, now);
-    if (dt <= 0) {
-        return std::nullopt;
-    }
-    return Vec2{static_cast<double>(x - reference.x) / dt,
-                static_cast<double>(y - reference.y) / dt};
 }
 
 } // namespace tessivo

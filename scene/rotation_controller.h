@@ -2,11 +2,10 @@
 
 #include "math/vec2.h"
 #include "math/vec3.h"
+#include "scene/trail_sample.h"
 #include "ui/pointer_handler.h"
-#include "ui/trail_sample.h"
 
 #include <array>
-#include <optional>
 #include <vector>
 
 namespace tessivo {
@@ -22,6 +21,8 @@ public:
     // Identity turned by yaw degrees about the screen's y axis, then by pitch degrees about its
     // x axis.
     RotationController(double yaw, double pitch);
+    // Identity turned by degrees about an axis of the screen frame (not zero).
+    RotationController(const Vec3& axis, double degrees);
 
     // From now on resetToStart returns to the present orientation.
     void keepAttitudeAsStart() { startOrientation = orientation; }
@@ -59,12 +60,10 @@ public:
     int lastApplyTime = -1;
     bool hasApplied = false;
     std::vector<TrailSample> trail;
+    // The spin a release leaves is the trail's velocity over this window, in pixels (degrees)
+    // per millisecond; where the trail gives none (a release in the millisecond of its
+    // reference sample) the spin is left as it is.
+    static constexpr int spinWindowMs = 200;
 };
-
-// The spin that a release at (x, y) at time now leaves, from the drag's trail: the motion since
-// the oldest sample younger than 200 ms, in pixels (degrees) per millisecond; zero when the
-// pointer rested for the last 200 ms. None when the time span is not positive (a release in the
-// same millisecond as the reference sample), and the spin is then left as it is.
-std::optional<Vec2> spinFromTrail(const std::vector<TrailSample>& trail, int x, int y, int now);
 
 } // namespace tessivo

@@ -45,9 +45,14 @@ void SceneRegistry::appendToShowList(const std::string& identifier) {
     }
 }
 
+const std::vector<std::string>& SceneRegistry::defaultShowList() {
+    static const std::vector<std::string> identifiers{"KleinBottle1", "KleinBottle3",
+                                                      "KleinBottle4", "KleinBottle5"};
+    return identifiers;
+}
+
 void SceneRegistry::buildShowList() {
-    for (const char* identifier :
-         {"KleinBottle1", "KleinBottle3", "KleinBottle4", "KleinBottle5"}) {
+    for (const std::string& identifier : defaultShowList()) {
         appendToShowList(identifier);
     }
 }

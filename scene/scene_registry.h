@@ -38,7 +38,9 @@ public:
     // skipped.
     void appendToShowList(const std::string& identifier);
 
-    // The program's show list: the four Klein bottle scenes.
+    // The identifiers of the program's show list: the four Klein bottle scenes.
+    static const std::vector<std::string>& defaultShowList();
+    // Appends the default show list.
     void buildShowList();
 
     // Empties the show list (there is then no current scene).
@@ -62,5 +64,10 @@ private:
     std::map<std::string, Scene*> scenes;
     std::vector<Scene*> registrationOrder;
 };
+
+// The registry's current scene, or nullptr while the show list is empty.
+inline Scene* currentScene() {
+    return SceneRegistry::instance().current();
+}
 
 } // namespace tessivo

@@ -2,6 +2,7 @@
 // (lighting and depth test off). Shapes, sizes and colours come from the controls themselves;
 // what is here only emits them.
 
+#include "math/angles.h"
 #include "math/stroke_text.h"
 #include "scene/clock.h"
 #include "scene/overlay_settings.h"
@@ -124,7 +125,7 @@ void Dial::draw() {
     glColor3d(0.3, 0.4, 0.8);
     disk(quadric, 10, 20);
     glPushMatrix();
-    glRotated(angle * 180.0 / M_PI, 0, 0, 1);
+    glRotated(angle * 180.0 / pi, 0, 0, 1);
     glTranslated(15, 0, 0);
     setColour(knobColour());
     disk(quadric, 0, 5);

@@ -1,5 +1,6 @@
 #include "surfaces/crosscap/boundary_mode_choice.h"
 
+#include "math/angles.h"
 #include "math/draw_helpers.h"
 
 #include <cmath>
@@ -16,7 +17,7 @@ BoundaryModeChoice::BoundaryModeChoice() : ChoiceRow(4, 20.0) {
     // 19 steps around the circle for 20 spokes: the last spoke lands on the first.
     ringPoints.reserve(2 * spokeCount);
     for (int k = 0; k < spokeCount; ++k) {
-        const double angle = k * 2.0 * M_PI / (spokeCount - 1);
+        const double angle = k * 2.0 * pi / (spokeCount - 1);
         const double c = std::cos(angle), s = std::sin(angle);
         ringPoints.push_back({innerRadius * c, innerRadius * s});
         ringPoints.push_back({outerRadius * c, outerRadius * s});

@@ -2,9 +2,8 @@
 
 #include "math/draw_helpers.h"
 #include "surfaces/crosscap/cross_cap_surface.h"
-#include "surfaces/crosscap/quad_strip_drawing.h"
 
-#include <GL/gl.h>
+#include <utility>
 
 namespace tessivo {
 
@@ -12,42 +11,53 @@ using namespace crosscap;
 
 namespace {
 
-void setShinyWhiteSpecular() {
-    setMaterial(GL_FRONT_AND_BACK, GL_SPECULAR, 1.0, 1.0, 1.0, 1.0);
-    glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, 50.0f);
+constexpr Specular shinyWhite{1.0, 50.0};
+constexpr RgbaColour olive{0.5, 0.5, 0.2, 1.0};
+
+// The material, then the strips, with colour material on around them when they are coloured.
+SurfaceDrawing stripsIn(const MaterialStep& material, std::vector<DrawPrimitive> strips) {
+    const bool coloured = !strips.empty() && !strips.front().colours.empty();
+    SurfaceDrawing drawing{material};
+    if (coloured) {
+        drawing.push_back(ColourMaterialStep{ColourMaterial::AmbientAndDiffuse});
+    }
+    for (DrawPrimitive& strip : strips) {
+        drawing.push_back(std::move(strip));
+    }
+    if (coloured) {
+        drawing.push_back(ColourMaterialStep{ColourMaterial::None});
+    }
+    return drawing;
+}
+
+std::vector<DrawPrimitive> primitives(const std::vector<QuadStrip>& strips, bool hueColours) {
+    std::vector<DrawPrimitive> all;
+    for (const QuadStrip& strip : strips) {
+        all.push_back(quadStripPrimitive(strip, hueColours));
+    }
+    return all;
 }
 
 } // namespace
 
-void drawCrossCap(double morph, bool striped) {
-    setShinyWhiteSpecular();
-    setMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, 0.1, 0.7, 0.3, 0.8);
-    emitQuadStrips(crossCapSurface(morph, striped), false);
+SurfaceDrawing crossCapDrawing(double morph, bool striped) {
+    return stripsIn({{0.1, 0.7, 0.3, 0.8}, shinyWhite},
+                    primitives(crossCapSurface(morph, striped), false));
 }
 
-void drawCrossCapBoundary(double morph, bool coloured) {
-    setShinyWhiteSpecular();
-    if (coloured) {
-        glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
-        glEnable(GL_COLOR_MATERIAL);
-    } else {
-        setMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, 0.5, 0.5, 0.2, 1.0);
-    }
-    emitQuadStrips(crossCapBoundaryTube(morph), coloured);
-    if (coloured) {
-        glDisable(GL_COLOR_MATERIAL);
-    }
+SurfaceDrawing crossCapBoundaryDrawing(double morph, bool coloured) {
+    return stripsIn({olive, shinyWhite}, primitives(crossCapBoundaryTube(morph), coloured));
 }
 
-void drawCrossCapSection(double morph, double dialAngle) {
-    setShinyWhiteSpecular();
-    glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
-    glEnable(GL_COLOR_MATERIAL);
+SurfaceDrawing crossCapSectionDrawing(double morph, double dialAngle) {
     // The boundary's colour at S(0, b) is hue(b / 2); at the other end S(1, b) = S(0, b + 1)
     // it is hue(b / 2 + 1/2), the same colour, since the ramp runs its primaries twice.
-    hueColour(crossCapSectionPosition(dialAngle) * 0.5, 1.0);
-    emitQuadStrips(crossCapSectionTube(morph, dialAngle), false);
-    glDisable(GL_COLOR_MATERIAL);
+    const Vec3 colour = hueRamp(crossCapSectionPosition(dialAngle) * 0.5, 1.0);
+    std::vector<DrawPrimitive> strips = primitives(crossCapSectionTube(morph, dialAngle), false);
+    for (DrawPrimitive& strip : strips) {
+        strip.colours.assign(strip.vertices.size(), colour);
+    }
+    return stripsIn({olive, shinyWhite}, std::move(strips));
 }
 
 } // namespace tessivo

@@ -73,13 +73,13 @@ void CrossCapScene::display() {
     glTranslated(0, 0, -8);
     ownRotation.apply();
     if (layers.boundary) {
-        drawCrossCapBoundary(morph, layers.colouredBoundary);
+        playDrawing(crossCapBoundaryDrawing(morph, layers.colouredBoundary));
     }
     if (layers.surface) {
-        drawCrossCap(morph, layers.striped);
+        playDrawing(crossCapDrawing(morph, layers.striped));
     }
     if (layers.section) {
-        drawCrossCapSection(morph, dial->angle);
+        playDrawing(crossCapSectionDrawing(morph, dial->angle));
     }
     glPopMatrix();
 }

@@ -1,5 +1,6 @@
 #include "surfaces/crosscap/cross_cap_surface.h"
 
+#include "math/angles.h"
 #include "surfaces/crosscap/difference_normal.h"
 
 #include <algorithm>
@@ -11,7 +12,6 @@ using namespace crosscap;
 
 namespace {
 
-constexpr double pi = 3.141592653589793;
 constexpr double step = 0.00001; // finite-difference step in a and b
 
 // The guides of the cross-section at b: its ends P, Q and the point C that its bulge leans

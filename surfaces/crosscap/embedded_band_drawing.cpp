@@ -1,18 +1,29 @@
 #include "surfaces/crosscap/embedded_band_drawing.h"
 
 #include "surfaces/crosscap/embedded_band_surface.h"
-#include "surfaces/crosscap/quad_strip_drawing.h"
 
 namespace tessivo {
 
 using namespace crosscap;
 
-void drawBand(double aStart, double aEnd, bool striped) {
-    emitQuadStrips(bandSurface(aStart, aEnd, striped), false);
+namespace {
+
+SurfaceDrawing drawingOf(const std::vector<QuadStrip>& strips) {
+    SurfaceDrawing drawing;
+    for (const QuadStrip& strip : strips) {
+        drawing.push_back(quadStripPrimitive(strip, false));
+    }
+    return drawing;
 }
 
-void drawBandEdge(double a) {
-    emitQuadStrips(bandEdgeTube(a), false);
+} // namespace
+
+SurfaceDrawing bandDrawing(double aStart, double aEnd, bool striped) {
+    return drawingOf(bandSurface(aStart, aEnd, striped));
+}
+
+SurfaceDrawing bandEdgeDrawing(double a) {
+    return drawingOf(bandEdgeTube(a));
 }
 
 } // namespace tessivo

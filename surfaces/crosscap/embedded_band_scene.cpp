@@ -52,12 +52,12 @@ void EmbeddedBandScene::display() {
     glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, 100.0f);
     setMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, 0.8, 0.8, 0.9, 1.0);
     const double reach = embeddedBandReach(slider->value);
-    drawBandEdge(reach);
+    playDrawing(bandEdgeDrawing(reach));
     setMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, 200 / 255.0, 20 / 255.0, 250 / 255.0,
                 1.0);
     const int surface = surfaceChoice->selected;
     if (surface > 0) {
-        drawBand(0.0, reach, surface != 1);
+        playDrawing(bandDrawing(0.0, reach, surface != 1));
     }
     glPopMatrix();
 }

@@ -1,5 +1,6 @@
 #include "surfaces/crosscap/embedded_band_surface.h"
 
+#include "math/angles.h"
 #include "surfaces/crosscap/difference_normal.h"
 
 #include <cmath>
@@ -10,7 +11,7 @@ using namespace crosscap;
 
 namespace {
 
-constexpr double twoPi = 6.283185307179586;
+constexpr double twoPi = 2.0 * pi;
 constexpr double step = 0.0001; // finite-difference step in a and b
 
 } // namespace

@@ -1,11 +1,14 @@
 #include "surfaces/crosscap/quad_strip.h"
 
+#include "math/angles.h"
+#include "math/draw_helpers.h"
+
 #include <cmath>
 
 namespace tessivo::crosscap {
 
 QuadStrip tubeStrip(const TubeRing& first, const TubeRing& second, double radius, int sides) {
-    constexpr double twoPi = 6.283185307179586;
+    constexpr double twoPi = 2.0 * pi;
     QuadStrip strip;
     strip.reserve(2 * static_cast<size_t>(sides + 1));
     for (int m = 0; m <= sides; ++m) {
@@ -18,6 +21,17 @@ QuadStrip tubeStrip(const TubeRing& first, const TubeRing& second, double radius
         }
     }
     return strip;
+}
+
+DrawPrimitive quadStripPrimitive(const QuadStrip& strip, bool hueColours) {
+    DrawPrimitive primitive;
+    for (const StripVertex& v : strip) {
+        primitive.vertices.push_back({v.normal, v.point});
+        if (hueColours) {
+            primitive.colours.push_back(hueRamp(v.hue, 1.0));
+        }
+    }
+    return primitive;
 }
 
 } // namespace tessivo::crosscap

@@ -1,14 +1,15 @@
 #pragma once
 
 #include "math/vec3.h"
+#include "surfaces/drawing/draw_primitive.h"
 
 #include <vector>
 
 namespace tessivo::crosscap {
 
-// The cross-cap surfaces are drawn as GL quad strips in immediate mode. Their geometry is first
-// computed into these plain values, so that it can be checked without a GL context; a thin
-// emitter (quad_strip_drawing.h) hands them to GL unchanged, in order.
+// The cross-cap surfaces are drawn as GL quad strips. Their geometry is first computed into
+// these plain values, so that it can be checked without a GL context, and then handed to GL
+// unchanged, in order, as primitives of the shared drawing (quadStripPrimitive).
 
 // One vertex of a quad strip: its position, its lighting normal and its colour as a parameter
 // of the hue ramp (hueRamp(hue, 1)). The hue is used only by strips drawn with per-vertex
@@ -38,5 +39,9 @@ struct TubeRing {
 // tube. sides >= 1; 2 (sides + 1) vertices. If the axes are not unit or not perpendicular the
 // normals d are not unit either; GL_NORMALIZE rescales them.
 QuadStrip tubeStrip(const TubeRing& first, const TubeRing& second, double radius, int sides);
+
+// The strip as a primitive of the shared drawing, each vertex coloured hueRamp(hue, 1) when
+// hueColours, uncoloured otherwise.
+DrawPrimitive quadStripPrimitive(const QuadStrip& strip, bool hueColours);
 
 } // namespace tessivo::crosscap

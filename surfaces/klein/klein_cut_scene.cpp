@@ -5,7 +5,7 @@
 namespace tessivo {
 
 KleinCutScene::KleinCutScene(RotationController& rotation)
-    : KleinScene("KleinBottle5", Halves, rotation), slider(panel->add(std::make_unique<Slider>())) {
+    : KleinScene("KleinBottle5", rotation), slider(panel->add(std::make_unique<Slider>())) {
     slider->anchor = BottomLeft;
     slider->offset = {150, 20};
 }
@@ -28,12 +28,8 @@ std::string KleinCutScene::englishHelp() const {
            "strip. Drag anywhere else to turn them.";
 }
 
-void KleinCutScene::showConstruction() {
-    surface.stage = Halves;
-    surface.progress = slider->value;
-    surface.buildSpine();
-    surface.buildMesh();
-    surface.draw();
+StageSetting KleinCutScene::setting() const {
+    return {Halves, slider->value};
 }
 
 } // namespace tessivo

@@ -19,8 +19,7 @@ public:
 
     Slider* slider;
 
-protected:
-    void showConstruction() override;
+    StageSetting setting() const override;
 };
 
 } // namespace tessivo

@@ -5,8 +5,7 @@
 namespace tessivo {
 
 KleinDrawModeScene::KleinDrawModeScene(RotationController& rotation)
-    : KleinScene("KleinBottle3", Bottle, rotation),
-      choice(panel->add(std::make_unique<DrawModeChoice>())) {
+    : KleinScene("KleinBottle3", rotation), choice(panel->add(std::make_unique<DrawModeChoice>())) {
     choice->anchor = BottomLeft;
     choice->offset = {200, 20};
 }
@@ -29,10 +28,8 @@ std::string KleinDrawModeScene::englishHelp() const {
            "itself. Drag anywhere else to turn it.";
 }
 
-void KleinDrawModeScene::showConstruction() {
-    // The bottle stage rebuilds its geometry inside draw.
-    surface.drawMode = choice->selected;
-    surface.draw();
+StageSetting KleinDrawModeScene::setting() const {
+    return {Bottle, 0.0, choice->selected};
 }
 
 } // namespace tessivo

@@ -19,8 +19,7 @@ public:
 
     DrawModeChoice* choice;
 
-protected:
-    void showConstruction() override;
+    StageSetting setting() const override;
 };
 
 } // namespace tessivo

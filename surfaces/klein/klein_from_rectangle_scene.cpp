@@ -1,18 +1,14 @@
 #include "surfaces/klein/klein_from_rectangle_scene.h"
 
-#include "scene/rotation_controller.h"
 #include "surfaces/klein/klein_scene_settings.h"
 #include "ui/slider.h"
 
 namespace tessivo {
 
 KleinFromRectangleScene::KleinFromRectangleScene(RotationController& rotation)
-    : KleinScene("KleinBottle1", Rolling, rotation),
-      slider(panel->add(std::make_unique<Slider>())) {
+    : KleinScene("KleinBottle1", rotation), slider(panel->add(std::make_unique<Slider>())) {
     slider->anchor = BottomLeft;
     slider->offset = {200, 20};
-    rotation.rotateAbout({0, 0, 1}, 90.0);
-    rotation.keepAttitudeAsStart();
 }
 
 std::string KleinFromRectangleScene::title() const {
@@ -33,13 +29,8 @@ std::string KleinFromRectangleScene::englishHelp() const {
            "has no inside and no outside. Drag anywhere else to turn it.";
 }
 
-void KleinFromRectangleScene::showConstruction() {
-    const StageSetting setting = rectangleSetting(slider->value);
-    surface.stage = setting.stage;
-    surface.progress = setting.progress;
-    surface.buildSpine();
-    surface.buildMesh();
-    surface.draw();
+StageSetting KleinFromRectangleScene::setting() const {
+    return rectangleSetting(slider->value);
 }
 
 } // namespace tessivo

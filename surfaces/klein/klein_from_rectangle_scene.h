@@ -11,8 +11,6 @@ class Slider;
 // Coloured marks show which edges of the rectangle are glued, and in which direction.
 class KleinFromRectangleScene : public KleinScene {
 public:
-    // Also turns the shared bottle rotation a quarter turn about the screen's z axis, the
-    // family's initial attitude; so this scene must be built before the others use it.
     explicit KleinFromRectangleScene(RotationController& rotation);
 
     std::string title() const override;
@@ -22,8 +20,7 @@ public:
 
     Slider* slider;
 
-protected:
-    void showConstruction() override;
+    StageSetting setting() const override;
 };
 
 } // namespace tessivo

@@ -6,7 +6,7 @@
 namespace tessivo {
 
 KleinLabelScene::KleinLabelScene(RotationController& rotation)
-    : KleinScene("KleinBottle4", Label, rotation), dial(panel->add(std::make_unique<Dial>())) {
+    : KleinScene("KleinBottle4", rotation), dial(panel->add(std::make_unique<Dial>())) {
     dial->anchor = BottomLeft;
     dial->offset = {100, 20};
 }
@@ -29,11 +29,8 @@ std::string KleinLabelScene::englishHelp() const {
            "turns it reads right again. Drag anywhere else to turn the bottle.";
 }
 
-void KleinLabelScene::showConstruction() {
-    surface.progress = labelProgress(dial->angle);
-    surface.buildSpine();
-    surface.buildMesh();
-    surface.draw();
+StageSetting KleinLabelScene::setting() const {
+    return {Label, labelProgress(dial->angle)};
 }
 
 } // namespace tessivo

@@ -20,8 +20,7 @@ public:
 
     Dial* dial;
 
-protected:
-    void showConstruction() override;
+    StageSetting setting() const override;
 };
 
 } // namespace tessivo

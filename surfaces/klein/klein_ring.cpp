@@ -1,5 +1,7 @@
 #include "surfaces/klein/klein_ring.h"
 
+#include "math/angles.h"
+
 #include <cmath>
 
 namespace tessivo {
@@ -10,10 +12,9 @@ RingShape ringShape(KleinStage stage, double progress, double cutOpening) {
         shape.roll = 0.99 * progress + 0.01;
     }
     if (cutOpening > 0.0) {
-        constexpr double halfPi = 1.5707963267948966;
         shape.roll = 1.0 - 0.99 * cutOpening;
-        shape.lowAngle = -halfPi;
-        shape.highAngle = halfPi;
+        shape.lowAngle = -pi / 2.0;
+        shape.highAngle = pi / 2.0;
         shape.cut = true;
     }
     return shape;

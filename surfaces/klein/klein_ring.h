@@ -1,5 +1,6 @@
 #pragma once
 
+#include "math/angles.h"
 #include "surfaces/klein/klein_spine.h"
 
 namespace tessivo {
@@ -12,8 +13,8 @@ namespace tessivo {
 // so a ring of any K starts and ends symmetrically about the spine point.
 struct RingShape {
     double roll = 1.0;
-    double lowAngle = -3.141592653589793;
-    double highAngle = 3.141592653589793;
+    double lowAngle = -pi;
+    double highAngle = pi;
     bool cut = false;
 };
 // Domain: cutOpening <= 1 (at 1 the half ring is 100 times its radius, nearly flat); above

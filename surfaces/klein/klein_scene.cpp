@@ -1,14 +1,14 @@
 #include "surfaces/klein/klein_scene.h"
 
 #include "scene/rotation_controller.h"
+#include "surfaces/klein/klein_drawing.h"
 
 #include <GL/gl.h>
 
 namespace tessivo {
 
-KleinScene::KleinScene(const std::string& identifier, KleinStage stage,
-                       RotationController& rotation)
-    : Scene(identifier), surface(stage), sharedRotation(rotation) {}
+KleinScene::KleinScene(const std::string& identifier, RotationController& rotation)
+    : Scene(identifier), sharedRotation(rotation) {}
 
 RotationController* KleinScene::rotation() {
     return &sharedRotation;
@@ -18,7 +18,7 @@ void KleinScene::display() {
     glPushMatrix();
     glTranslated(0, 0, -10);
     rotation()->apply();
-    showConstruction();
+    playDrawing(kleinDrawing(setting()));
     glPopMatrix();
 }
 

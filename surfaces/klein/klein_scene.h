@@ -1,34 +1,30 @@
 #pragma once
 
 #include "scene/scene.h"
-#include "surfaces/klein/klein_bottle_surface.h"
+#include "surfaces/klein/klein_scene_settings.h"
 
 #include <string>
 
 namespace tessivo {
 
-// A scene of the Klein bottle family: it owns one bottle surface and turns it with the
-// rotation that the whole family shares, so the bottle keeps its attitude when the user steps
-// between these scenes. Each concrete scene reads its one control at the start of every frame
-// and sets the surface from it.
+// A scene of the Klein bottle family: it draws the bottle's stage that its one control sets and
+// turns it with the rotation that the whole family shares, so the bottle keeps its attitude
+// when the user steps between these scenes.
 class KleinScene : public Scene {
 public:
-    KleinScene(const std::string& identifier, KleinStage stage, RotationController& rotation);
+    KleinScene(const std::string& identifier, RotationController& rotation);
 
     RotationController* rotation() override;
 
-    // Places the bottle 10 units ahead of the eye, turns it by the shared rotation and shows
-    // the construction; leaves the modelview matrix as it found it.
+    // Places the bottle 10 units ahead of the eye, turns it by the shared rotation and draws
+    // the setting of this frame; leaves the modelview matrix as it found it.
     void display() override;
 
-    KleinBottleSurface surface;
+    // What the scene's control asks the bottle to show now.
+    virtual StageSetting setting() const = 0;
 
 private:
     RotationController& sharedRotation;
-
-protected:
-    // Sets the surface from the scene's control, rebuilds it as needed and draws it.
-    virtual void showConstruction() = 0;
 };
 
 } // namespace tessivo

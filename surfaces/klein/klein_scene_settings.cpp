@@ -1,5 +1,7 @@
 #include "surfaces/klein/klein_scene_settings.h"
 
+#include "math/angles.h"
+
 namespace tessivo {
 
 StageSetting rectangleSetting(double sliderValue) {
@@ -10,8 +12,8 @@ StageSetting rectangleSetting(double sliderValue) {
 }
 
 double labelProgress(double dialAngle) {
-    // 1 / (4 pi): half a unit of progress per turn.
-    return dialAngle * 0.07957747154594767 + 0.07;
+    // Half a unit of progress per turn.
+    return dialAngle * (0.25 / pi) + 0.07;
 }
 
 } // namespace tessivo

@@ -6,9 +6,14 @@ namespace tessivo {
 
 // What the Klein bottle scenes make of their controls' values.
 
+// How the surface is drawn in the finished-bottle stage.
+enum KleinDrawMode : int { SolidMode = 0, StripedMode = 1, GlassMode = 2 };
+
+// What one frame of a Klein scene shows.
 struct StageSetting {
     KleinStage stage = Rolling;
     double progress = 0.0;
+    int drawMode = SolidMode;
 };
 
 // The rectangle scene's slider t in [0, 1]: its first half rolls the rectangle into a tube

@@ -1,5 +1,7 @@
 #include "surfaces/klein/klein_spine.h"
 
+#include "math/angles.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -7,7 +9,7 @@ namespace tessivo {
 
 namespace {
 
-constexpr double halfPi = 1.5707963267948966;
+constexpr double halfPi = pi / 2.0;
 
 double clampUnit(double v) {
     return std::clamp(v, 0.0, 1.0);

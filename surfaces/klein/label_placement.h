@@ -1,5 +1,7 @@
 #pragma once
 
+#include "surfaces/drawing/draw_primitive.h"
+
 #include <vector>
 
 namespace tessivo {
@@ -36,8 +38,8 @@ struct LabelPlacement {
 // Domain: rows >= 11, columns >= 31.
 LabelPlacement labelPlacement(double progress, int rows, int columns);
 
-// One call of drawStrips: bands rowStart, rowStart + 1, ... below rowEnd, over the columns
-// columnStart..columnEnd inclusive.
+// A run of bands of the mesh: rowStart, rowStart + 1, ... below rowEnd, each a quad strip over
+// the columns columnStart..columnEnd inclusive.
 struct StripRange {
     int rowStart = 0;
     int rowEnd = 0;
@@ -45,8 +47,8 @@ struct StripRange {
     int columnEnd = 0;
 };
 
-// One call of drawTexturedStrips: the range, and the picture coordinates along the rows
-// (t, alongStart -> alongEnd) and across the columns (acrossStart -> acrossEnd).
+// A run of bands that carries the picture: the range, and the picture coordinates along the
+// rows (t, alongStart -> alongEnd) and across the columns (acrossStart -> acrossEnd).
 struct LabelPiece {
     StripRange range;
     double alongStart = 0.0;
@@ -67,10 +69,6 @@ std::vector<StripRange> glassAroundLabel(const LabelPlacement& placement, int ro
 
 // The texture coordinates (s, t) of the k-th column of the m-th band of a piece, at the band's
 // lower row (upper = false) or its upper row.
-struct TextureCoordinate {
-    double s = 0.0;
-    double t = 0.0;
-};
 TextureCoordinate labelTextureCoordinate(const LabelPiece& piece, int band, int column, bool upper);
 
 } // namespace tessivo

@@ -17,16 +17,16 @@ double sinc(double t) {
     return t == 0.0 ? 1.0 : std::sin(t) / t;
 }
 
-void add(StripDrawing& drawing, const StripColour& colour) {
-    drawing.push_back(StripMaterialStep{colour});
+void add(SurfaceDrawing& drawing, const RgbaColour& colour) {
+    drawing.push_back(MaterialStep{colour});
 }
 
-void add(StripDrawing& drawing, StripPrimitive primitive) {
+void add(SurfaceDrawing& drawing, DrawPrimitive primitive) {
     drawing.push_back(std::move(primitive));
 }
 
-void add(StripDrawing& drawing, std::vector<StripPrimitive> primitives) {
-    for (StripPrimitive& primitive : primitives) {
+void add(SurfaceDrawing& drawing, std::vector<DrawPrimitive> primitives) {
+    for (DrawPrimitive& primitive : primitives) {
         drawing.push_back(std::move(primitive));
     }
 }
@@ -87,14 +87,14 @@ int StripModel::regionPatchSegments(double xa, double xb) {
     return 10 + static_cast<int>(246.0 * std::abs(xb - xa));
 }
 
-StripPrimitive StripModel::faceStrip(double wa, double na, double wb, double nb, double e, double f,
-                                     double g) const {
+DrawPrimitive StripModel::faceStrip(double wa, double na, double wb, double nb, double e, double f,
+                                    double g) const {
     return faceSpan(wa, na, wb, nb, e, f, g, 0.0, 1.0, lengthSegments);
 }
 
-StripPrimitive StripModel::faceSpan(double wa, double na, double wb, double nb, double e, double f,
-                                    double g, double xa, double xb, int k) const {
-    StripPrimitive strip{StripPrimitiveKind::QuadStrip, {}};
+DrawPrimitive StripModel::faceSpan(double wa, double na, double wb, double nb, double e, double f,
+                                   double g, double xa, double xb, int k) const {
+    DrawPrimitive strip{PrimitiveKind::QuadStrip, {}};
     if (k < 1) {
         return strip;
     }
@@ -110,9 +110,9 @@ StripPrimitive StripModel::faceSpan(double wa, double na, double wb, double nb, 
     return strip;
 }
 
-StripPrimitive StripModel::shiftedStrip(double wa, double na, double wb, double nb, double e,
-                                        double f, double dw, double dn) const {
-    StripPrimitive strip{StripPrimitiveKind::QuadStrip, {}};
+DrawPrimitive StripModel::shiftedStrip(double wa, double na, double wb, double nb, double e,
+                                       double f, double dw, double dn) const {
+    DrawPrimitive strip{PrimitiveKind::QuadStrip, {}};
     strip.vertices.reserve(2 * (lengthSegments + 1));
     for (int i = 0; i <= lengthSegments; ++i) {
         const MoebiusFrame frame = frameAt(static_cast<double>(i) / lengthSegments);
@@ -123,13 +123,13 @@ StripPrimitive StripModel::shiftedStrip(double wa, double na, double wb, double 
     return strip;
 }
 
-std::vector<StripPrimitive> StripModel::endCaps(double wa, double na, double wb, double nb,
-                                                double xa, double xb) const {
-    std::vector<StripPrimitive> caps;
+std::vector<DrawPrimitive> StripModel::endCaps(double wa, double na, double wb, double nb,
+                                               double xa, double xb) const {
+    std::vector<DrawPrimitive> caps;
     for (const double x : {xa, xb}) {
         const MoebiusFrame frame = frameAt(x);
         const Vec3 normal = -cross(frame.across, frame.normal);
-        caps.push_back({StripPrimitiveKind::Polygon,
+        caps.push_back({PrimitiveKind::Polygon,
                         {{normal, stripPoint(frame, wa, na)},
                          {normal, stripPoint(frame, wa, nb)},
                          {normal, stripPoint(frame, wb, nb)},
@@ -138,15 +138,15 @@ std::vector<StripPrimitive> StripModel::endCaps(double wa, double na, double wb,
     return caps;
 }
 
-std::vector<StripPrimitive> StripModel::regionPatch(double ua, double ub, double xa,
-                                                    double xb) const {
+std::vector<DrawPrimitive> StripModel::regionPatch(double ua, double ub, double xa,
+                                                   double xb) const {
     const double wp = (ua - 0.5) * stripWidth;
     const double wq = (ub - 0.5) * stripWidth;
     const double h = thickness / 2.0;
     const int k = regionPatchSegments(xa, xb);
-    std::vector<StripPrimitive> faces;
+    std::vector<DrawPrimitive> faces;
     for (const double n : {h, -h}) {
-        StripPrimitive strip{StripPrimitiveKind::QuadStrip, {}};
+        DrawPrimitive strip{PrimitiveKind::QuadStrip, {}};
         strip.vertices.reserve(2 * static_cast<size_t>(k + 1));
         for (int i = 0; i <= k; ++i) {
             const MoebiusFrame frame = frameAt(xa + i * (xb - xa) / k);
@@ -158,16 +158,16 @@ std::vector<StripPrimitive> StripModel::regionPatch(double ua, double ub, double
     return faces;
 }
 
-std::vector<StripPrimitive> StripModel::borderPatch(double ua, double ub, double xa,
-                                                    double xb) const {
+std::vector<DrawPrimitive> StripModel::borderPatch(double ua, double ub, double xa,
+                                                   double xb) const {
     const double wp = (ua - 0.5) * stripWidth;
     const double wq = (ub - 0.5) * stripWidth;
     const double h = thickness / 2.0;
     const MoebiusFrame first = frameAt(xa);
     const MoebiusFrame last = frameAt(xb);
-    std::vector<StripPrimitive> faces;
+    std::vector<DrawPrimitive> faces;
     for (const double n : {h, -h}) {
-        faces.push_back({StripPrimitiveKind::Polygon,
+        faces.push_back({PrimitiveKind::Polygon,
                          {{first.normal, stripPoint(first, wp, n)},
                           {first.normal, stripPoint(first, wq, n)},
                           {last.normal, stripPoint(last, wq, n)},
@@ -191,10 +191,10 @@ void StripModel::applyMode() {
     }
 }
 
-StripDrawing StripModel::solidDrawing() const {
+SurfaceDrawing StripModel::solidDrawing() const {
     const double hw = stripWidth / 2.0;
     const double ht = thickness / 2.0;
-    StripDrawing d;
+    SurfaceDrawing d;
     add(d, faceColour);
     add(d, faceStrip(hw, ht, -hw, ht, 0, -1, 0));
     add(d, faceStrip(-hw, -ht, hw, -ht, 0, 1, 0));
@@ -208,24 +208,27 @@ StripDrawing StripModel::solidDrawing() const {
     return d;
 }
 
-StripDrawing StripModel::translucentDrawing() const {
+SurfaceDrawing StripModel::translucentDrawing() const {
     const double hw = stripWidth / 2.0;
     const double ht = thickness / 2.0;
-    StripDrawing d;
-    d.push_back(StripTranslucencyStep{true});
+    SurfaceDrawing d;
+    // Glass: every layer shows through the others, so none may hide another in the depth buffer.
+    d.push_back(DepthWritesStep{false});
+    d.push_back(BlendStep{Blending::Translucent});
     add(d, translucentColour);
     add(d, faceStrip(hw, ht, -hw, ht, 0, -1, 0));
     add(d, faceStrip(-hw, -ht, hw, -ht, 0, 1, 0));
     add(d, faceStrip(hw, -ht, hw, ht, -1, 0, 1));
     add(d, faceStrip(-hw, ht, -hw, -ht, 1, 0, -1));
-    d.push_back(StripTranslucencyStep{false});
+    d.push_back(DepthWritesStep{true});
+    d.push_back(BlendStep{Blending::Off});
     return d;
 }
 
-StripDrawing StripModel::stripedDrawing() const {
+SurfaceDrawing StripModel::stripedDrawing() const {
     const double hw = stripWidth / 2.0;
     const double ht = thickness / 2.0;
-    StripDrawing d;
+    SurfaceDrawing d;
     // Each block covers three quarters of its twentieth of the length.
     for (int i = 0; i < 20; ++i) {
         const double xa = 0.05 * i;
@@ -241,10 +244,10 @@ StripDrawing StripModel::stripedDrawing() const {
     return d;
 }
 
-StripDrawing StripModel::cutInTwoDrawing() const {
+SurfaceDrawing StripModel::cutInTwoDrawing() const {
     const double hw = stripWidth / 2.0;
     const double ht = thickness / 2.0;
-    StripDrawing d;
+    SurfaceDrawing d;
     // The half on the +across side drifts by +0.25 l(x) across, the other by -0.25 l(x).
     // Where the closed band meets itself across is reversed, so the drifting halves join end
     // to end into one band twice as long.
@@ -261,7 +264,7 @@ StripDrawing StripModel::cutInTwoDrawing() const {
     return d;
 }
 
-StripDrawing StripModel::slidingDrawing() const {
+SurfaceDrawing StripModel::slidingDrawing() const {
     const double w = stripWidth;
     const double ht = thickness / 2.0;
     const double eps = 0.04;
@@ -277,7 +280,7 @@ StripDrawing StripModel::slidingDrawing() const {
     auto q = [&](double wa, double na, double wb, double nb, double e, double fn) {
         return shiftedStrip(wa, na, wb, nb, e, fn, f, -h);
     };
-    StripDrawing d;
+    SurfaceDrawing d;
     add(d, faceColour);
     add(d, p(w - eps, ht, eps, ht, 0, -1));
     add(d, q(-eps, ht, -(w - eps), ht, 0, -1));
@@ -301,13 +304,13 @@ StripDrawing StripModel::slidingDrawing() const {
     return d;
 }
 
-StripDrawing StripModel::cutInThreeDrawing() const {
+SurfaceDrawing StripModel::cutInThreeDrawing() const {
     const double hw = stripWidth / 2.0;
     const double ht = thickness / 2.0;
     // Cuts a sixth of the width on either side of the middle line; the outer pieces drift by
     // twice the half-band's drift, the middle piece stays.
     const double c = hw / 3.0;
-    StripDrawing d;
+    SurfaceDrawing d;
     add(d, faceColour);
     add(d, faceStrip(hw, ht, c, ht, 0, -1, 2));
     add(d, faceStrip(-c, ht, -hw, ht, 0, -1, -2));
@@ -365,23 +368,23 @@ std::vector<StripMapPatch> StripModel::mapLayout() {
     };
 }
 
-StripColour StripModel::regionColour(int region) const {
+RgbaColour StripModel::regionColour(int region) const {
     // Only palette indices exist; anything else shows as uncoloured.
     const int index = region >= 1 && region <= 6 ? regionColours[static_cast<size_t>(region)] : 0;
     return mapPalette[index >= 0 && index < 7 ? static_cast<size_t>(index) : 0];
 }
 
-StripDrawing StripModel::mapDrawing() const {
+SurfaceDrawing StripModel::mapDrawing() const {
     const double hw = stripWidth / 2.0;
     const double ht = thickness / 2.0;
-    StripDrawing d;
+    SurfaceDrawing d;
     // The borders come first, before any name is loaded, so that picking them finds no region.
     add(d, mapBorderColour);
     int name = 0;
     for (const StripMapPatch& patch : mapLayout()) {
         if (patch.name != name) {
             name = patch.name;
-            d.push_back(StripNameStep{name});
+            d.push_back(NameStep{name});
             add(d, regionColour(name));
         }
         if (patch.shape == StripMapPatch::Shape::Long) {
@@ -390,14 +393,14 @@ StripDrawing StripModel::mapDrawing() const {
             add(d, borderPatch(patch.ua, patch.ub, patch.xa, patch.xb));
         }
     }
-    d.push_back(StripNameStep{0});
+    d.push_back(NameStep{0});
     add(d, edgeColour);
     add(d, faceStrip(hw, -ht, hw, ht, -1, 0, 1));
     add(d, faceStrip(-hw, ht, -hw, -ht, 1, 0, -1));
     return d;
 }
 
-StripDrawing StripModel::appearanceDrawing() const {
+SurfaceDrawing StripModel::appearanceDrawing() const {
     if (appearance == 1) {
         return stripedDrawing();
     }

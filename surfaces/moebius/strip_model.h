@@ -1,8 +1,9 @@
 #pragma once
 
+#include "math/angles.h"
+#include "surfaces/drawing/draw_primitive.h"
+#include "surfaces/drawing/surface_drawing.h"
 #include "surfaces/moebius/moebius_frame.h"
-#include "surfaces/moebius/strip_drawing.h"
-#include "surfaces/moebius/strip_primitive.h"
 
 #include <array>
 #include <cstddef>
@@ -46,8 +47,6 @@ class StripModel {
 public:
     virtual ~StripModel() = default;
 
-    static constexpr double pi = 3.14159265358979323846;
-
     double startLength = 1.0;   // length at bend 0: the flat band is a 1 by 1 square
     double closedLength = 15.0; // length at bend 1
     double bend = 0.0;          // 0 flat .. 1 closed
@@ -63,13 +62,13 @@ public:
     int middlePiece = 0; // cut in three: 0 plain, 1 highlighted, 2 removed
     int appearance = 0;  // wheel rendering: 0 solid, 1 striped, 2 translucent
 
-    static constexpr StripColour faceColour{0.2, 0.9, 0.7, 1.0};
-    static constexpr StripColour edgeColour{0.2, 0.3, 0.8, 1.0};
-    static constexpr StripColour highlightColour{0.9, 0.9, 0.2, 1.0};
-    static constexpr StripColour slidingBorderColour{0.1, 0.1, 0.2, 1.0};
-    static constexpr StripColour translucentColour{0.2, 0.9, 0.7, 0.5};
-    static constexpr StripColour mapBorderColour{0.0, 0.0, 0.0, 1.0};
-    static constexpr std::array<StripColour, 7> mapPalette{{
+    static constexpr RgbaColour faceColour{0.2, 0.9, 0.7, 1.0};
+    static constexpr RgbaColour edgeColour{0.2, 0.3, 0.8, 1.0};
+    static constexpr RgbaColour highlightColour{0.9, 0.9, 0.2, 1.0};
+    static constexpr RgbaColour slidingBorderColour{0.1, 0.1, 0.2, 1.0};
+    static constexpr RgbaColour translucentColour{0.2, 0.9, 0.7, 0.5};
+    static constexpr RgbaColour mapBorderColour{0.0, 0.0, 0.0, 1.0};
+    static constexpr std::array<RgbaColour, 7> mapPalette{{
         {0.8, 0.8, 0.8, 1.0}, // uncoloured
         {1.0, 1.0, 0.0, 1.0},
         {0.0, 1.0, 0.0, 1.0},
@@ -119,25 +118,25 @@ public:
     // by 0.25 g cutSeparation(x) across.
 
     // Quad strip over x = i/256, i = 0..256: normal (e, f), vertices (wa, na) then (wb, nb).
-    StripPrimitive faceStrip(double wa, double na, double wb, double nb, double e, double f,
-                             double g) const;
+    DrawPrimitive faceStrip(double wa, double na, double wb, double nb, double e, double f,
+                            double g) const;
     // The same over x_i = ((k - i) xa + i xb) / k, i = 0..k. k < 1 gives an empty strip.
-    StripPrimitive faceSpan(double wa, double na, double wb, double nb, double e, double f,
-                            double g, double xa, double xb, int k) const;
+    DrawPrimitive faceSpan(double wa, double na, double wb, double nb, double e, double f, double g,
+                           double xa, double xb, int k) const;
     // Quad strip over x = i/256 with both vertices shifted by (dw, dn) and no cut separation.
-    StripPrimitive shiftedStrip(double wa, double na, double wb, double nb, double e, double f,
-                                double dw, double dn) const;
+    DrawPrimitive shiftedStrip(double wa, double na, double wb, double nb, double e, double f,
+                               double dw, double dn) const;
     // Two polygons closing the band at xa and at xb, each with normal -(across x normal) and
     // the corners (wa, na), (wa, nb), (wb, nb), (wb, na).
-    std::vector<StripPrimitive> endCaps(double wa, double na, double wb, double nb, double xa,
-                                        double xb) const;
+    std::vector<DrawPrimitive> endCaps(double wa, double na, double wb, double nb, double xa,
+                                       double xb) const;
     // A patch of both faces between width fractions ua..ub (0 one edge, 1 the other) and
     // length parameters xa..xb: two quad strips of regionPatchSegments(xa, xb) segments, on
     // the faces at +thickness/2 and -thickness/2, both with normal +normal.
-    std::vector<StripPrimitive> regionPatch(double ua, double ub, double xa, double xb) const;
+    std::vector<DrawPrimitive> regionPatch(double ua, double ub, double xa, double xb) const;
     // A short patch of both faces drawn as one polygon per face: the corners at ua and ub of
     // xa with the normal at xa, then those of xb (in reverse order) with the normal at xb.
-    std::vector<StripPrimitive> borderPatch(double ua, double ub, double xa, double xb) const;
+    std::vector<DrawPrimitive> borderPatch(double ua, double ub, double xa, double xb) const;
 
     // ---- Renderings, as plain steps ----
 
@@ -146,22 +145,22 @@ public:
     // mode changes neither.
     void applyMode();
 
-    StripDrawing solidDrawing() const;       // both faces, both edges, caps while bend < 1
-    StripDrawing translucentDrawing() const; // both faces and edges as half-transparent glass
-    StripDrawing stripedDrawing() const;     // twenty separate blocks along the band
-    StripDrawing cutInTwoDrawing() const;    // halves drifting apart across the middle line
-    StripDrawing slidingDrawing() const;     // two full-width pieces sliding across each other
-    StripDrawing cutInThreeDrawing() const;  // outer thirds drifting, middle piece per choice
-    StripDrawing mapDrawing() const;         // six named regions with black borders
+    SurfaceDrawing solidDrawing() const;       // both faces, both edges, caps while bend < 1
+    SurfaceDrawing translucentDrawing() const; // both faces and edges as half-transparent glass
+    SurfaceDrawing stripedDrawing() const;     // twenty separate blocks along the band
+    SurfaceDrawing cutInTwoDrawing() const;    // halves drifting apart across the middle line
+    SurfaceDrawing slidingDrawing() const;     // two full-width pieces sliding across each other
+    SurfaceDrawing cutInThreeDrawing() const;  // outer thirds drifting, middle piece per choice
+    SurfaceDrawing mapDrawing() const;         // six named regions with black borders
     // The patches of the map in drawing order: the borders, then regions 1 to 6.
     static std::vector<StripMapPatch> mapLayout();
     // The colour region 1..6 is painted with: mapPalette[regionColours[region]], uncoloured
     // for an index outside the palette or a region outside 1..6.
-    StripColour regionColour(int region) const;
+    RgbaColour regionColour(int region) const;
 
     // The band cached by the wheel rendering: solid, striped or translucent by appearance
     // (1 striped, 2 or more translucent, anything else solid).
-    StripDrawing appearanceDrawing() const;
+    SurfaceDrawing appearanceDrawing() const;
 
     // ---- The wheels ----
 

@@ -1,8 +1,8 @@
 // The immediate-mode side of StripModel: each draw function emits what the matching geometry
 // function computes.
 
-#include "scene/clock.h"
 #include "math/draw_helpers.h"
+#include "scene/clock.h"
 #include "surfaces/moebius/strip_model.h"
 #include "surfaces/moebius/wheel.h"
 
@@ -18,9 +18,9 @@ void setBandHighlight() {
     glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, 100.0f);
 }
 
-void emitAll(const std::vector<StripPrimitive>& primitives) {
-    for (const StripPrimitive& primitive : primitives) {
-        emitStripPrimitive(primitive);
+void emitAll(const std::vector<DrawPrimitive>& primitives) {
+    for (const DrawPrimitive& primitive : primitives) {
+        emitPrimitive(primitive);
     }
 }
 
@@ -28,17 +28,17 @@ void emitAll(const std::vector<StripPrimitive>& primitives) {
 
 void StripModel::drawFaceStrip(double wa, double na, double wb, double nb, double e, double f,
                                double g) const {
-    emitStripPrimitive(faceStrip(wa, na, wb, nb, e, f, g));
+    emitPrimitive(faceStrip(wa, na, wb, nb, e, f, g));
 }
 
 void StripModel::drawFaceSpan(double wa, double na, double wb, double nb, double e, double f,
                               double g, double xa, double xb, int k) const {
-    emitStripPrimitive(faceSpan(wa, na, wb, nb, e, f, g, xa, xb, k));
+    emitPrimitive(faceSpan(wa, na, wb, nb, e, f, g, xa, xb, k));
 }
 
 void StripModel::drawShiftedStrip(double wa, double na, double wb, double nb, double e, double f,
                                   double dw, double dn) const {
-    emitStripPrimitive(shiftedStrip(wa, na, wb, nb, e, f, dw, dn));
+    emitPrimitive(shiftedStrip(wa, na, wb, nb, e, f, dw, dn));
 }
 
 void StripModel::drawEndCaps(double wa, double na, double wb, double nb, double xa,
@@ -73,7 +73,7 @@ void StripModel::drawStrip() {
         // of appearance and replayed every frame.
         if (listDirty) {
             glNewList(bandList, GL_COMPILE);
-            playStripDrawing(appearanceDrawing());
+            playDrawing(appearanceDrawing());
             glEndList();
             listDirty = false;
         }
@@ -98,33 +98,33 @@ void StripModel::drawStrip() {
 }
 
 void StripModel::drawSolid() const {
-    playStripDrawing(solidDrawing());
+    playDrawing(solidDrawing());
 }
 
 void StripModel::drawTranslucent() const {
-    playStripDrawing(translucentDrawing());
+    playDrawing(translucentDrawing());
 }
 
 void StripModel::drawStriped() const {
-    playStripDrawing(stripedDrawing());
+    playDrawing(stripedDrawing());
 }
 
 void StripModel::drawCutInTwo() const {
-    playStripDrawing(cutInTwoDrawing());
+    playDrawing(cutInTwoDrawing());
 }
 
 void StripModel::drawSliding() {
     bend = 1.0;
     cutSpread = 0.0;
-    playStripDrawing(slidingDrawing());
+    playDrawing(slidingDrawing());
 }
 
 void StripModel::drawCutInThree() const {
-    playStripDrawing(cutInThreeDrawing());
+    playDrawing(cutInThreeDrawing());
 }
 
 void StripModel::drawMap() const {
-    playStripDrawing(mapDrawing());
+    playDrawing(mapDrawing());
 }
 
 void StripModel::drawWheelAt(double x) const {

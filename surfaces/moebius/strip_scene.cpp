@@ -1,5 +1,6 @@
 #include "surfaces/moebius/strip_scene.h"
 
+#include "math/angles.h"
 #include "scene/rotation_controller.h"
 #include "surfaces/moebius/appearance_row.h"
 #include "surfaces/moebius/middle_piece_row.h"
@@ -13,8 +14,6 @@
 namespace tessivo {
 
 namespace {
-
-constexpr double pi = StripModel::pi;
 
 // Every control of the strip scenes sits on one line, 20 pixels above the bottom edge.
 template <class Control>

@@ -1,12 +1,12 @@
 #include "surfaces/moebius/wheel.h"
 
+#include "math/angles.h"
+
 #include <cmath>
 
 namespace tessivo {
 
 namespace {
-
-constexpr double pi = 3.14159265358979323846;
 
 // The angle of sample i of n, closing the circle at i = n - 1.
 double sampleAngle(int i, int samples) {
@@ -15,8 +15,8 @@ double sampleAngle(int i, int samples) {
 
 } // namespace
 
-StripPrimitive wheelBand(double r, double h, int samples) {
-    StripPrimitive band{StripPrimitiveKind::QuadStrip, {}};
+DrawPrimitive wheelBand(double r, double h, int samples) {
+    DrawPrimitive band{PrimitiveKind::QuadStrip, {}};
     for (int i = 0; i < samples && samples >= 2; ++i) {
         const double c = std::cos(sampleAngle(i, samples));
         const double s = std::sin(sampleAngle(i, samples));
@@ -27,15 +27,15 @@ StripPrimitive wheelBand(double r, double h, int samples) {
     return band;
 }
 
-std::vector<StripPrimitive> wheelRing(double r1, double r2, double z, int samples) {
-    std::vector<StripPrimitive> ring;
+std::vector<DrawPrimitive> wheelRing(double r1, double r2, double z, int samples) {
+    std::vector<DrawPrimitive> ring;
     const Vec3 normal{0.0, 0.0, 1.0};
     for (int i = 0; i + 1 < samples; ++i) {
         const double c0 = std::cos(sampleAngle(i, samples));
         const double s0 = std::sin(sampleAngle(i, samples));
         const double c1 = std::cos(sampleAngle(i + 1, samples));
         const double s1 = std::sin(sampleAngle(i + 1, samples));
-        ring.push_back({StripPrimitiveKind::Polygon,
+        ring.push_back({PrimitiveKind::Polygon,
                         {{normal, {r1 * c0, r1 * s0, z}},
                          {normal, {r2 * c0, r2 * s0, z}},
                          {normal, {r2 * c1, r2 * s1, z}},
@@ -44,8 +44,8 @@ std::vector<StripPrimitive> wheelRing(double r1, double r2, double z, int sample
     return ring;
 }
 
-StripPrimitive wheelSpoke(double r, double length, int samples) {
-    StripPrimitive spoke{StripPrimitiveKind::QuadStrip, {}};
+DrawPrimitive wheelSpoke(double r, double length, int samples) {
+    DrawPrimitive spoke{PrimitiveKind::QuadStrip, {}};
     for (int i = 0; i < samples && samples >= 2; ++i) {
         const double c = std::cos(sampleAngle(i, samples));
         const double s = std::sin(sampleAngle(i, samples));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "surfaces/moebius/strip_primitive.h"
+#include "surfaces/drawing/draw_primitive.h"
 
 #include <vector>
 
@@ -23,15 +23,15 @@ constexpr int wheelSpokeSamples = 15; // samples round a spoke
 // Cylindrical band of radius r round the z axis from z = -h to z = h: a quad strip with the
 // outward normal (cos a_i, sin a_i, 0) and the vertices (r cos a_i, r sin a_i, h), then the
 // same at -h.
-StripPrimitive wheelBand(double r, double h, int samples);
+DrawPrimitive wheelBand(double r, double h, int samples);
 
 // Flat ring between radii r1 and r2 in the plane at height z: one quadrilateral per pair of
 // consecutive samples, all with normal (0, 0, 1).
-std::vector<StripPrimitive> wheelRing(double r1, double r2, double z, int samples);
+std::vector<DrawPrimitive> wheelRing(double r1, double r2, double z, int samples);
 
 // Spoke of radius r along +y from 0 to length: a quad strip with normal (cos a_i, 0, sin a_i)
 // and vertices (r cos a_i, 0, r sin a_i), then the same at y = length.
-StripPrimitive wheelSpoke(double r, double length, int samples);
+DrawPrimitive wheelSpoke(double r, double length, int samples);
 
 // The angle, in degrees about the wheel's axle, by which a wheel that has rolled distance has
 // turned: -distance / radius radians. It grows without bound with the distance.

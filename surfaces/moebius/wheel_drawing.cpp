@@ -25,22 +25,22 @@ void drawWheel(double distance) {
 
     wheelMaterial(0.5, 0.5, 0.7);
     glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, 120.0f);
-    emitStripPrimitive(wheelBand(wheelRadius, wheelHalfWidth, wheelSamples));
-    emitStripPrimitive(wheelBand(wheelRimRadius, wheelHalfWidth, wheelSamples));
+    emitPrimitive(wheelBand(wheelRadius, wheelHalfWidth, wheelSamples));
+    emitPrimitive(wheelBand(wheelRimRadius, wheelHalfWidth, wheelSamples));
 
     wheelMaterial(0.5, 0.5, 0.9);
     for (const double z : {wheelHalfWidth, -wheelHalfWidth}) {
-        for (const StripPrimitive& quad : wheelRing(wheelRimRadius, wheelRadius, z, wheelSamples)) {
-            emitStripPrimitive(quad);
+        for (const DrawPrimitive& quad : wheelRing(wheelRimRadius, wheelRadius, z, wheelSamples)) {
+            emitPrimitive(quad);
         }
     }
 
     wheelMaterial(0.8, 0.7, 0.8);
-    const StripPrimitive spoke = wheelSpoke(wheelSpokeRadius, wheelRimRadius, wheelSpokeSamples);
+    const DrawPrimitive spoke = wheelSpoke(wheelSpokeRadius, wheelRimRadius, wheelSpokeSamples);
     for (const double angle : {0.0, 120.0, 240.0}) {
         glPushMatrix();
         glRotated(angle, 0.0, 0.0, 1.0);
-        emitStripPrimitive(spoke);
+        emitPrimitive(spoke);
         glPopMatrix();
     }
     glPopMatrix();

@@ -6,11 +6,9 @@
 #include "tests/support/test_scene.h"
 
 #include <GL/glut.h>
-#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <gtest/gtest.h>
-#include <random>
 
 namespace tessivo {
 namespace {
@@ -19,43 +17,6 @@ using testing::FixedClock;
 using testing::RecordingControl;
 using testing::residentKib;
 using testing::TestScene;
-
-TEST(ReleaseVelocity, MeasuresFromTheOldestSampleYoungerThan100Milliseconds) {
-    const std::vector<TrailSample> trail{{0, 0, 0}, {10, 5, 40}, {30, 5, 80}};
-    // At 120 the sample of time 0 is too old; the one of time 40 is the reference.
-    auto v = releaseVelocity(trail, {50, 25}, 120);
-    ASSERT_TRUE(v);
-    EXPECT_DOUBLE_EQ(v->x, 40.0 * 1000.0 / 80.0);
-    EXPECT_DOUBLE_EQ(v->y, 20.0 * 1000.0 / 80.0);
-    // At exactly 100 ms the first sample is out as well.
-    v = releaseVelocity(trail, {50, 5}, 100);
-    ASSERT_TRUE(v);
-    EXPECT_DOUBLE_EQ(v->x, 40.0 * 1000.0 / 60.0);
-    // When all samples are young the press sample is the reference.
-    v = releaseVelocity(trail, {50, 0}, 90);
-    ASSERT_TRUE(v);
-    EXPECT_DOUBLE_EQ(v->x, 50.0 * 1000.0 / 90.0);
-}
-
-TEST(ReleaseVelocity, RestedPointerGivesZero) {
-    const std::vector<TrailSample> trail{{0, 0, 0}, {10, 5, 40}};
-    auto v = releaseVelocity(trail, {10, 5}, 140);
-    ASSERT_TRUE(v);
-    EXPECT_EQ(v->x, 0.0);
-    EXPECT_EQ(v->y, 0.0);
-    v = releaseVelocity({}, {10, 5}, 140);
-    ASSERT_TRUE(v);
-    EXPECT_EQ(v->x, 0.0);
-}
-
-TEST(ReleaseVelocity, NoTimeSpanGivesNoFling) {
-    EXPECT_FALSE(releaseVelocity({{0, 0, 500}}, {20, 0}, 500));
-    // A release 1 ms after a press without motion is a real fling of speed 0.
-    auto v = releaseVelocity({{7, 7, 500}}, {7, 7}, 501);
-    ASSERT_TRUE(v);
-    EXPECT_EQ(v->x, 0.0);
-    EXPECT_EQ(v->y, 0.0);
-}
 
 // The shell's callbacks driving a scene with two controls: a at overlay (100, 100), b at
 // (200, 100).
@@ -305,46 +266,6 @@ TEST_F(ShellWithoutScenes, ReshapeToNoAreaThenBackDrawsNormally) {
     displayCallback();
     EXPECT_EQ(control->draws, 1);
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
-}
-
-TEST(ReleaseVelocityAcrossTheClockWrap, MeasuresTheTimeModuloTheWrap) {
-    const int beforeWrap = INT_MAX - 30;
-    const int afterWrap = INT_MIN + 29; // 60 ms after beforeWrap
-    const std::vector<TrailSample> trail{{0, 0, beforeWrap}};
-    auto v = releaseVelocity(trail, {30, 0}, afterWrap);
-    ASSERT_TRUE(v);
-    EXPECT_DOUBLE_EQ(v->x, 30.0 * 1000.0 / 60.0);
-    // 100 ms across the wrap is as old as 100 ms anywhere else.
-    v = releaseVelocity(trail, {30, 0}, INT_MIN + 69);
-    ASSERT_TRUE(v);
-    EXPECT_EQ(v->x, 0.0);
-}
-
-// A drag held for a long time (a visitor leaning on the button, a stuck mouse) keeps only the
-// samples that a release could still use, and the release measures what it measured before.
-TEST(LongDrag, KeepsOnlyTheSamplesAReleaseCanUse) {
-    std::vector<TrailSample> pruned, whole;
-    std::mt19937 random(5);
-    int t = INT_MAX - 500000; // runs across the clock's wrap too
-    for (int i = 0; i < 200000; ++i) {
-        t = static_cast<int>(static_cast<unsigned>(t) + random() % 12);
-        const TrailSample sample{static_cast<int>(random() % 800), static_cast<int>(random() % 600),
-                                 t};
-        appendTrailSample(pruned, sample, 100);
-        whole.push_back(sample);
-        ASSERT_LE(pruned.size(), 101u);
-        if (i % 997 == 0) {
-            const int release = static_cast<int>(static_cast<unsigned>(t) + random() % 150);
-            const Vec2 pointer{static_cast<double>(random() % 800), 5.0};
-            const auto expected = releaseVelocity(whole, pointer, release);
-            const auto actual = releaseVelocity(pruned, pointer, release);
-            ASSERT_EQ(expected.has_value(), actual.has_value());
-            if (expected) {
-                EXPECT_EQ(expected->x, actual->x);
-                EXPECT_EQ(expected->y, actual->y);
-            }
-        }
-    }
 }
 
 } // namespace

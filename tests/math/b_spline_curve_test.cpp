@@ -1,4 +1,5 @@
 #include "math/b_spline_curve.h"
+#include "tests/support/vec3_checks.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -49,11 +50,7 @@ Vec3 deBoor(const std::vector<Vec3>& P, const std::vector<double>& U, int p, dou
     return d[p];
 }
 
-void expectNear(const Vec3& a, const Vec3& b, double tolerance) {
-    EXPECT_NEAR(a.x, b.x, tolerance);
-    EXPECT_NEAR(a.y, b.y, tolerance);
-    EXPECT_NEAR(a.z, b.z, tolerance);
-}
+using testing::expectNear;
 
 BSplineCurve randomCurve(std::mt19937& random, int n, int p) {
     std::uniform_real_distribution<double> coordinate(-5.0, 5.0);

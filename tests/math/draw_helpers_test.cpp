@@ -2,6 +2,7 @@
 #include "math/stroke_text.h"
 #include "tests/support/gl_capture.h"
 #include "tests/support/gl_context.h"
+#include "tests/support/vec3_checks.h"
 
 #include <GL/glut.h>
 #include <algorithm>
@@ -13,11 +14,7 @@
 namespace tessivo {
 namespace {
 
-void expectNear(const Vec3& actual, const Vec3& expected, double tolerance = 1e-12) {
-    EXPECT_NEAR(actual.x, expected.x, tolerance);
-    EXPECT_NEAR(actual.y, expected.y, tolerance);
-    EXPECT_NEAR(actual.z, expected.z, tolerance);
-}
+using testing::expectNear;
 
 TEST(HueRamp, RunsTwiceThroughThePrimariesPerUnit) {
     expectNear(hueRamp(0.0, 1.0), {1, 0, 0});

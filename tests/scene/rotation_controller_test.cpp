@@ -165,25 +165,6 @@ TEST(RotationController, FirstApplyOnlyRecordsTheTime) {
     expectOrientation(controller, rotationMatrix({0, 1, 0}, 90), 1e-5);
 }
 
-TEST(SpinFromTrail, UsesTheOldestSampleYoungerThan200Milliseconds) {
-    const std::vector<TrailSample> trail{{0, 0, 0}, {10, 0, 100}, {40, 20, 150}};
-    // At 300 the sample of time 100 is exactly 200 ms old and no longer counts.
-    auto spin = spinFromTrail(trail, 60, 40, 300);
-    ASSERT_TRUE(spin);
-    EXPECT_DOUBLE_EQ(spin->x, 20.0 / 150.0);
-    EXPECT_DOUBLE_EQ(spin->y, 20.0 / 150.0);
-    // At 299 it still does.
-    spin = spinFromTrail(trail, 60, 40, 299);
-    ASSERT_TRUE(spin);
-    EXPECT_DOUBLE_EQ(spin->x, 50.0 / 199.0);
-}
-
-TEST(SpinFromTrail, NoTimeSpanGivesNoSpin) {
-    EXPECT_FALSE(spinFromTrail({}, 10, 10, 50));
-    EXPECT_FALSE(spinFromTrail({{0, 0, 50}}, 10, 10, 50));
-    EXPECT_FALSE(spinFromTrail({{0, 0, 0}}, 10, 10, 500));
-}
-
 TEST(RotationController, ApplyMultipliesTheGlMatrixByTheOrientation) {
     testing::ensureGlContext();
     glMatrixMode(GL_MODELVIEW);
@@ -241,7 +222,8 @@ TEST(RotationControllerLongDrag, KeepsFewSamplesAndTheSameSpin) {
         ASSERT_LE(pruned.trail.size(), 201u);
     }
     clock.advance(3);
-    const auto expected = spinFromTrail(whole, 400, 300, clock.now());
+    const auto expected =
+        trailVelocity(whole, {400, 300}, clock.now(), RotationController::spinWindowMs);
     pruned.onRelease({400, 300});
     ASSERT_TRUE(expected);
     EXPECT_EQ(pruned.spin.x, expected->x);

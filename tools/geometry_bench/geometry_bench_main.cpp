@@ -6,9 +6,7 @@
 #include "surfaces/crosscap/cross_cap_surface.h"
 #include "surfaces/crosscap/embedded_band_scene.h"
 #include "surfaces/crosscap/embedded_band_surface.h"
-#include "surfaces/klein/klein_bottle_surface.h"
-#include "surfaces/klein/klein_scene_settings.h"
-#include "surfaces/klein/label_placement.h"
+#include "surfaces/klein/klein_drawing.h"
 #include "surfaces/moebius/strip_model.h"
 #include "surfaces/polyhedra/dual_pair_geometry.h"
 #include "surfaces/polyhedra/dual_pair_subdivision.h"
@@ -20,62 +18,30 @@
 namespace tessivo {
 namespace {
 
-// The Klein scenes rebuild the spine and the mesh of their stage on every frame.
-void rebuild(KleinBottleSurface& surface) {
-    surface.buildSpine();
-    surface.buildMesh();
+// A frame of a Klein scene: the rendering of its setting as plain drawing steps, from the one
+// mesh it builds.
+void kleinScene(benchmark::State& state, const StageSetting& setting) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(kleinDrawing(setting));
+    }
 }
 
 void KleinBottle1(benchmark::State& state) {
-    KleinBottleSurface surface(Rolling);
-    const StageSetting setting = rectangleSetting(0.0);
-    surface.stage = setting.stage;
-    surface.progress = setting.progress;
-    for (auto _ : state) {
-        rebuild(surface);
-        for (double position : {0.0, 1.0}) {
-            benchmark::DoNotOptimize(surface.ringEdgeSamples(position));
-            benchmark::DoNotOptimize(surface.columnEdgeSamples(position));
-        }
-    }
+    kleinScene(state, rectangleSetting(0.0));
 }
-
 void KleinBottle3(benchmark::State& state) {
-    KleinBottleSurface surface(Bottle);
-    for (auto _ : state) {
-        rebuild(surface);
-        benchmark::DoNotOptimize(surface.vertex(50, 25));
-    }
+    kleinScene(state, {Bottle, 0.0, SolidMode});
 }
-
 void KleinBottle4(benchmark::State& state) {
-    KleinBottleSurface surface(Label);
-    surface.progress = labelProgress(0.0);
-    for (auto _ : state) {
-        rebuild(surface);
-        const LabelPlacement placement =
-            labelPlacement(surface.progress, KleinBottleSurface::rows, KleinBottleSurface::columns);
-        benchmark::DoNotOptimize(labelPieces(placement, KleinBottleSurface::rows));
-        benchmark::DoNotOptimize(
-            glassAroundLabel(placement, KleinBottleSurface::rows, KleinBottleSurface::columns));
-    }
+    kleinScene(state, {Label, labelProgress(0.0)});
 }
-
-// The cut scene with its slider at 0 builds the bottle, draws it whole (building the mesh
-// again, uncut), and builds it once more to restore it.
 void KleinBottle5(benchmark::State& state) {
-    KleinBottleSurface surface(Halves);
-    for (auto _ : state) {
-        rebuild(surface);
-        surface.buildMesh();
-        surface.buildMesh();
-        benchmark::DoNotOptimize(surface.vertex(50, 25));
-    }
+    kleinScene(state, {Halves, 0.0});
 }
 
 // The strip scenes: the model set up as the scene's display sets it, then the rendering of
 // its mode as plain drawing steps.
-StripDrawing stripFrame(StripModel& strip) {
+SurfaceDrawing stripFrame(StripModel& strip) {
     strip.applyMode();
     switch (strip.mode) {
     case 0:

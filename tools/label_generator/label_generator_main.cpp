@@ -7,6 +7,7 @@
 // time; the packing is the program's own (packLabelPicture), so that packing the decoded
 // picture again gives back exactly the bytes written here.
 
+#include "math/angles.h"
 #include "surfaces/klein/label_packing.h"
 
 #include <cairo-ft.h>
@@ -24,10 +25,10 @@
 namespace {
 
 using tessivo::packLabelPicture;
+using tessivo::pi;
 
 constexpr int size = 512;
 constexpr double band = 56.0; // width of the red border band
-constexpr double pi = 3.14159265358979323846;
 
 struct Colour {
     double r, g, b;

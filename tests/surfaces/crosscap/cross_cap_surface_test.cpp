@@ -1,3 +1,4 @@
+#include "math/angles.h"
 #include "surfaces/crosscap/cross_cap_surface.h"
 #include "surfaces/crosscap/difference_normal.h"
 #include "tests/surfaces/crosscap/tube_checks.h"
@@ -10,8 +11,6 @@ namespace tessivo {
 namespace {
 
 using namespace crosscap;
-
-constexpr double pi = 3.141592653589793;
 
 // Random morphs in [0, 1], with the two ends and the inflection of the boundary at 3/4 always
 // among them.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "surfaces/crosscap/quad_strip.h"
+#include "tests/support/vec3_checks.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -8,11 +9,7 @@
 
 namespace tessivo::crosscap {
 
-inline void expectNear(const Vec3& actual, const Vec3& expected, double tolerance) {
-    EXPECT_NEAR(actual.x, expected.x, tolerance);
-    EXPECT_NEAR(actual.y, expected.y, tolerance);
-    EXPECT_NEAR(actual.z, expected.z, tolerance);
-}
+using testing::expectNear;
 
 // Every point and normal finite, every normal of non-zero length.
 inline bool allFinite(const std::vector<QuadStrip>& strips) {

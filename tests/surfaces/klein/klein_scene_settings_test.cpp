@@ -1,3 +1,4 @@
+#include "math/angles.h"
 #include "surfaces/klein/klein_scene_settings.h"
 #include "surfaces/klein/label_placement.h"
 
@@ -6,8 +7,6 @@
 
 namespace tessivo {
 namespace {
-
-constexpr double pi = 3.141592653589793;
 
 TEST(KleinRectangleSlider, RollsOverTheFirstHalfAndClosesOverTheSecond) {
     for (int step = 0; step <= 100; ++step) {

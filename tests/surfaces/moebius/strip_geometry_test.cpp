@@ -1,4 +1,6 @@
+#include "math/angles.h"
 #include "surfaces/moebius/strip_model.h"
+#include "tests/support/vec3_checks.h"
 
 #include <gtest/gtest.h>
 #include <random>
@@ -6,13 +8,7 @@
 namespace tessivo {
 namespace {
 
-constexpr double pi = StripModel::pi;
-
-void expectNear(const Vec3& actual, const Vec3& expected, double tolerance = 1e-12) {
-    EXPECT_NEAR(actual.x, expected.x, tolerance);
-    EXPECT_NEAR(actual.y, expected.y, tolerance);
-    EXPECT_NEAR(actual.z, expected.z, tolerance);
-}
+using testing::expectNear;
 
 StripModel model(double bend, double twist) {
     StripModel strip;

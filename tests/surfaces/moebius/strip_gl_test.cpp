@@ -13,10 +13,10 @@ namespace {
 
 // Feedback mode breaks quads and polygons into triangles: a quad strip of 2k + 2 vertices
 // gives 2k, and a polygon of n vertices n - 2 as well.
-int trianglesOf(const StripDrawing& drawing) {
+int trianglesOf(const SurfaceDrawing& drawing) {
     int triangles = 0;
-    for (const StripDrawStep& step : drawing) {
-        if (const auto* primitive = std::get_if<StripPrimitive>(&step)) {
+    for (const DrawStep& step : drawing) {
+        if (const auto* primitive = std::get_if<DrawPrimitive>(&step)) {
             triangles += static_cast<int>(primitive->vertices.size()) - 2;
         }
     }

@@ -8,28 +8,28 @@ namespace tessivo {
 namespace {
 
 // The primitives of a drawing, and the materials and names that precede them.
-std::vector<StripPrimitive> primitivesOf(const StripDrawing& drawing) {
-    std::vector<StripPrimitive> primitives;
-    for (const StripDrawStep& step : drawing) {
-        if (const auto* primitive = std::get_if<StripPrimitive>(&step)) {
+std::vector<DrawPrimitive> primitivesOf(const SurfaceDrawing& drawing) {
+    std::vector<DrawPrimitive> primitives;
+    for (const DrawStep& step : drawing) {
+        if (const auto* primitive = std::get_if<DrawPrimitive>(&step)) {
             primitives.push_back(*primitive);
         }
     }
     return primitives;
 }
 
-int countOf(const StripDrawing& drawing, StripPrimitiveKind kind) {
+int countOf(const SurfaceDrawing& drawing, PrimitiveKind kind) {
     int count = 0;
-    for (const StripPrimitive& primitive : primitivesOf(drawing)) {
+    for (const DrawPrimitive& primitive : primitivesOf(drawing)) {
         count += primitive.kind == kind;
     }
     return count;
 }
 
-bool usesColour(const StripDrawing& drawing, const StripColour& colour) {
-    for (const StripDrawStep& step : drawing) {
-        if (const auto* material = std::get_if<StripMaterialStep>(&step)) {
-            const StripColour& c = material->colour;
+bool usesColour(const SurfaceDrawing& drawing, const RgbaColour& colour) {
+    for (const DrawStep& step : drawing) {
+        if (const auto* material = std::get_if<MaterialStep>(&step)) {
+            const RgbaColour& c = material->colour;
             if (c.r == colour.r && c.g == colour.g && c.b == colour.b && c.a == colour.a) {
                 return true;
             }
@@ -42,7 +42,7 @@ bool usesColour(const StripDrawing& drawing, const StripColour& colour) {
 struct CrossSection {
     double w, n;
 };
-CrossSection crossSection(const StripModel& strip, const StripPrimitive& primitive, size_t v) {
+CrossSection crossSection(const StripModel& strip, const DrawPrimitive& primitive, size_t v) {
     const MoebiusFrame frame = strip.frameAt(static_cast<double>(v / 2) / 256.0);
     const Vec3 d = primitive.vertices[v].position - frame.centre;
     return {dot(d, frame.across), dot(d, frame.normal)};
@@ -63,10 +63,10 @@ TEST(MoebiusPrimitives, SampleCountsAndResolution) {
     EXPECT_EQ(StripModel::regionPatchSegments(0.0, 0.33133), 91);
     EXPECT_EQ(StripModel::regionPatchSegments(0.5, 0.5), 10);
     EXPECT_EQ(StripModel::regionPatchSegments(0.33133, 0.0), 91);
-    const StripPrimitive face = strip.faceStrip(0.5, 0.025, -0.5, 0.025, 0, -1, 0);
-    EXPECT_EQ(face.kind, StripPrimitiveKind::QuadStrip);
+    const DrawPrimitive face = strip.faceStrip(0.5, 0.025, -0.5, 0.025, 0, -1, 0);
+    EXPECT_EQ(face.kind, PrimitiveKind::QuadStrip);
     EXPECT_EQ(face.vertices.size(), 2u * 257u);
-    const StripPrimitive span = strip.faceSpan(0.5, 0.0, -0.5, 0.0, 0, 1, 0, 0.2, 0.4, 10);
+    const DrawPrimitive span = strip.faceSpan(0.5, 0.0, -0.5, 0.0, 0, 1, 0, 0.2, 0.4, 10);
     ASSERT_EQ(span.vertices.size(), 22u);
     for (int i = 0; i <= 10; ++i) {
         const MoebiusFrame frame = strip.frameAt(0.2 + 0.02 * i);
@@ -95,7 +95,7 @@ TEST(MoebiusPrimitives, CapsAndBorderPatchesSitWhereAsked) {
     ASSERT_EQ(caps.size(), 2u);
     for (int end = 0; end < 2; ++end) {
         const MoebiusFrame frame = strip.frameAt(end);
-        for (const StripVertex& v : caps[static_cast<size_t>(end)].vertices) {
+        for (const DrawVertex& v : caps[static_cast<size_t>(end)].vertices) {
             const Vec3 d = v.position - frame.centre;
             EXPECT_NEAR(std::abs(dot(d, frame.across)), 0.5, 1e-12);
             EXPECT_NEAR(std::abs(dot(d, frame.normal)), 0.025, 1e-12);
@@ -120,18 +120,22 @@ TEST(MoebiusPrimitives, CapsAndBorderPatchesSitWhereAsked) {
 TEST(MoebiusRenderings, SolidShowsItsCapsOnlyWhileOpen) {
     const StripModel open = stripInMode(0, 0.999);
     EXPECT_EQ(open.bend, 0.999);
-    EXPECT_EQ(countOf(open.solidDrawing(), StripPrimitiveKind::QuadStrip), 4);
-    EXPECT_EQ(countOf(open.solidDrawing(), StripPrimitiveKind::Polygon), 2);
+    EXPECT_EQ(countOf(open.solidDrawing(), PrimitiveKind::QuadStrip), 4);
+    EXPECT_EQ(countOf(open.solidDrawing(), PrimitiveKind::Polygon), 2);
     const StripModel closed = stripInMode(0, 1.0);
-    EXPECT_EQ(countOf(closed.solidDrawing(), StripPrimitiveKind::QuadStrip), 4);
-    EXPECT_EQ(countOf(closed.solidDrawing(), StripPrimitiveKind::Polygon), 0);
+    EXPECT_EQ(countOf(closed.solidDrawing(), PrimitiveKind::QuadStrip), 4);
+    EXPECT_EQ(countOf(closed.solidDrawing(), PrimitiveKind::Polygon), 0);
     const StripModel glass = stripInMode(1, 0.0);
-    const StripDrawing translucent = glass.translucentDrawing();
-    EXPECT_EQ(countOf(translucent, StripPrimitiveKind::QuadStrip), 4);
-    EXPECT_EQ(countOf(translucent, StripPrimitiveKind::Polygon), 0);
-    ASSERT_TRUE(std::holds_alternative<StripTranslucencyStep>(translucent.front()));
-    EXPECT_TRUE(std::get<StripTranslucencyStep>(translucent.front()).on);
-    EXPECT_FALSE(std::get<StripTranslucencyStep>(translucent.back()).on);
+    const SurfaceDrawing translucent = glass.translucentDrawing();
+    EXPECT_EQ(countOf(translucent, PrimitiveKind::QuadStrip), 4);
+    EXPECT_EQ(countOf(translucent, PrimitiveKind::Polygon), 0);
+    ASSERT_TRUE(std::holds_alternative<DepthWritesStep>(translucent.front()));
+    EXPECT_FALSE(std::get<DepthWritesStep>(translucent.front()).on);
+    ASSERT_TRUE(std::holds_alternative<BlendStep>(translucent.back()));
+    EXPECT_EQ(std::get<BlendStep>(translucent.back()).blending, Blending::Off);
+    const auto* writesAgain = std::get_if<DepthWritesStep>(&translucent[translucent.size() - 2]);
+    ASSERT_TRUE(writesAgain);
+    EXPECT_TRUE(writesAgain->on);
     EXPECT_TRUE(usesColour(translucent, StripModel::translucentColour));
     EXPECT_FALSE(usesColour(translucent, StripModel::faceColour));
 }
@@ -140,13 +144,13 @@ TEST(MoebiusRenderings, SolidShowsItsCapsOnlyWhileOpen) {
 TEST(MoebiusRenderings, SolidNormalsFaceIntoTheBand) {
     for (const double bend : {0.0, 0.3, 1.0}) {
         const StripModel strip = stripInMode(0, bend);
-        for (const StripPrimitive& primitive : primitivesOf(strip.solidDrawing())) {
-            if (primitive.kind != StripPrimitiveKind::QuadStrip) {
+        for (const DrawPrimitive& primitive : primitivesOf(strip.solidDrawing())) {
+            if (primitive.kind != PrimitiveKind::QuadStrip) {
                 continue;
             }
             for (size_t v = 0; v < primitive.vertices.size(); ++v) {
                 const MoebiusFrame frame = strip.frameAt(static_cast<double>(v / 2) / 256.0);
-                const StripVertex& vertex = primitive.vertices[v];
+                const DrawVertex& vertex = primitive.vertices[v];
                 EXPECT_LT(dot(vertex.normal, vertex.position - frame.centre), 0.0);
                 EXPECT_NEAR(length(vertex.normal), 1.0, 1e-12);
             }
@@ -156,13 +160,13 @@ TEST(MoebiusRenderings, SolidNormalsFaceIntoTheBand) {
 
 TEST(MoebiusRenderings, StripedBandIsTwentyBlocks) {
     const StripModel strip = stripInMode(1, 0.0);
-    const StripDrawing striped = strip.stripedDrawing();
-    EXPECT_EQ(countOf(striped, StripPrimitiveKind::QuadStrip), 80);
-    EXPECT_EQ(countOf(striped, StripPrimitiveKind::Polygon), 40);
+    const SurfaceDrawing striped = strip.stripedDrawing();
+    EXPECT_EQ(countOf(striped, PrimitiveKind::QuadStrip), 80);
+    EXPECT_EQ(countOf(striped, PrimitiveKind::Polygon), 40);
     // Block i runs from 0.05 i to 0.05 i + 0.0375: its first face span starts and ends there.
     const auto primitives = primitivesOf(striped);
     for (int i = 0; i < 20; ++i) {
-        const StripPrimitive& face = primitives[static_cast<size_t>(6 * i)];
+        const DrawPrimitive& face = primitives[static_cast<size_t>(6 * i)];
         ASSERT_EQ(face.vertices.size(), 22u);
         const Vec3 start = stripPoint(strip.frameAt(0.05 * i), 0.5, 0.025);
         const Vec3 end = stripPoint(strip.frameAt(0.05 * i + 0.0375), -0.5, 0.025);
@@ -174,21 +178,21 @@ TEST(MoebiusRenderings, StripedBandIsTwentyBlocks) {
 // The wheel scene's band looks as its icon row says: twenty blocks, glass, or solid.
 TEST(MoebiusRenderings, WheelBandTakesTheChosenAppearance) {
     StripModel strip = stripInMode(1, 0.0);
-    auto glass = [](const StripDrawing& d) {
-        return !d.empty() && std::holds_alternative<StripTranslucencyStep>(d.front()) &&
+    auto glass = [](const SurfaceDrawing& d) {
+        return !d.empty() && std::holds_alternative<DepthWritesStep>(d.front()) &&
                usesColour(d, StripModel::translucentColour);
     };
     strip.appearance = 1;
-    EXPECT_EQ(countOf(strip.appearanceDrawing(), StripPrimitiveKind::QuadStrip), 80);
+    EXPECT_EQ(countOf(strip.appearanceDrawing(), PrimitiveKind::QuadStrip), 80);
     EXPECT_FALSE(glass(strip.appearanceDrawing()));
     for (const int translucent : {2, 3}) {
         strip.appearance = translucent;
-        EXPECT_EQ(countOf(strip.appearanceDrawing(), StripPrimitiveKind::QuadStrip), 4);
+        EXPECT_EQ(countOf(strip.appearanceDrawing(), PrimitiveKind::QuadStrip), 4);
         EXPECT_TRUE(glass(strip.appearanceDrawing()));
     }
     for (const int solid : {0, -1}) {
         strip.appearance = solid;
-        EXPECT_EQ(countOf(strip.appearanceDrawing(), StripPrimitiveKind::QuadStrip), 4);
+        EXPECT_EQ(countOf(strip.appearanceDrawing(), PrimitiveKind::QuadStrip), 4);
         EXPECT_FALSE(glass(strip.appearanceDrawing()));
         EXPECT_TRUE(usesColour(strip.appearanceDrawing(), StripModel::faceColour));
     }
@@ -203,8 +207,8 @@ TEST(MoebiusRenderings, CutInTwoHalvesDriftApart) {
         const auto primitives = primitivesOf(strip.cutInTwoDrawing());
         ASSERT_EQ(primitives.size(), 8u);
         // The two cut edges: the +across half's at index 6, the other's at 7.
-        const StripPrimitive& plusCut = primitives[6];
-        const StripPrimitive& minusCut = primitives[7];
+        const DrawPrimitive& plusCut = primitives[6];
+        const DrawPrimitive& minusCut = primitives[7];
         for (size_t v = 0; v < plusCut.vertices.size(); ++v) {
             const double l = strip.cutSeparation(static_cast<double>(v / 2) / 256.0);
             EXPECT_NEAR(crossSection(strip, plusCut, v).w, 0.25 * l, 1e-12);
@@ -223,14 +227,14 @@ TEST(MoebiusRenderings, CutInThreeMiddlePieceChoices) {
     StripModel strip = stripInMode(5, 1.0);
     for (const int choice : {0, 1, 2}) {
         strip.middlePiece = choice;
-        const StripDrawing drawing = strip.cutInThreeDrawing();
+        const SurfaceDrawing drawing = strip.cutInThreeDrawing();
         const auto primitives = primitivesOf(drawing);
         EXPECT_EQ(primitives.size(), choice < 2 ? 12u : 8u);
         EXPECT_EQ(usesColour(drawing, StripModel::highlightColour), choice == 1);
         // No remaining primitive lies within the middle piece: every vertex of the outer
         // pieces is beyond the cuts at a sixth of the width, pushed out by half a width.
         int middle = 0;
-        for (const StripPrimitive& primitive : primitives) {
+        for (const DrawPrimitive& primitive : primitives) {
             const double w = crossSection(strip, primitive, 200).w;
             if (std::abs(w) < 0.2) {
                 ++middle;
@@ -316,11 +320,11 @@ TEST(MoebiusMap, PatchesTileTheBand) {
 }
 
 // The colour that follows each region's name in the drawing, by name.
-std::map<int, StripColour> regionMaterials(const StripDrawing& drawing) {
-    std::map<int, StripColour> colours;
+std::map<int, RgbaColour> regionMaterials(const SurfaceDrawing& drawing) {
+    std::map<int, RgbaColour> colours;
     for (size_t i = 0; i + 1 < drawing.size(); ++i) {
-        const auto* name = std::get_if<StripNameStep>(&drawing[i]);
-        const auto* material = std::get_if<StripMaterialStep>(&drawing[i + 1]);
+        const auto* name = std::get_if<NameStep>(&drawing[i]);
+        const auto* material = std::get_if<MaterialStep>(&drawing[i + 1]);
         if (name && material && name->name > 0) {
             colours[name->name] = material->colour;
         }
@@ -328,20 +332,20 @@ std::map<int, StripColour> regionMaterials(const StripDrawing& drawing) {
     return colours;
 }
 
-bool sameColour(const StripColour& a, const StripColour& b) {
+bool sameColour(const RgbaColour& a, const RgbaColour& b) {
     return a.r == b.r && a.g == b.g && a.b == b.b && a.a == b.a;
 }
 
 TEST(MoebiusMap, RegionsAreNamedAndColouredFromThePalette) {
     StripModel strip = stripInMode(6, 0.0);
     strip.regionColours = {0, 3, 0, 6, 0, 1, 0};
-    const StripDrawing drawing = strip.mapDrawing();
+    const SurfaceDrawing drawing = strip.mapDrawing();
     std::vector<int> names;
     int primitivesBeforeAnyName = 0;
-    for (const StripDrawStep& step : drawing) {
-        if (const auto* name = std::get_if<StripNameStep>(&step)) {
+    for (const DrawStep& step : drawing) {
+        if (const auto* name = std::get_if<NameStep>(&step)) {
             names.push_back(name->name);
-        } else if (names.empty() && std::holds_alternative<StripPrimitive>(step)) {
+        } else if (names.empty() && std::holds_alternative<DrawPrimitive>(step)) {
             ++primitivesBeforeAnyName;
         }
     }

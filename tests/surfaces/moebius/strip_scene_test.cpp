@@ -3,6 +3,7 @@
 // pick's answer given; the real pick is in strip_scene_gl_test.cpp). None of this needs GL.
 
 #include "app/shell.h"
+#include "math/angles.h"
 #include "scene/rotation_controller.h"
 #include "scene/scene_registry.h"
 #include "surfaces/moebius/appearance_row.h"
@@ -11,6 +12,7 @@
 #include "surfaces/moebius/wheel_button.h"
 #include "tests/support/gl_context.h"
 #include "tests/support/saved_process_state.h"
+#include "tests/support/vec3_checks.h"
 #include "tests/surfaces/moebius/strip_scene_set.h"
 #include "ui/dial.h"
 #include "ui/slider.h"
@@ -22,8 +24,6 @@
 
 namespace tessivo {
 namespace {
-
-constexpr double pi = StripModel::pi;
 
 const StripSceneKind allKinds[] = {StripSceneKind::SquareToBand, StripSceneKind::Wheels,
                                    StripSceneKind::CutInTwo,     StripSceneKind::Sliding,
@@ -39,22 +39,18 @@ protected:
     testing::StripSceneSet scenes;
 };
 
-void expectNear(const Vec3& actual, const Vec3& expected, double tolerance) {
-    EXPECT_NEAR(actual.x, expected.x, tolerance);
-    EXPECT_NEAR(actual.y, expected.y, tolerance);
-    EXPECT_NEAR(actual.z, expected.z, tolerance);
-}
+using testing::expectNear;
 
 // The largest difference between the vertices of two drawings of the same shape, or infinity
 // when their primitives do not correspond.
-double largestVertexDifference(const StripDrawing& a, const StripDrawing& b) {
+double largestVertexDifference(const SurfaceDrawing& a, const SurfaceDrawing& b) {
     if (a.size() != b.size()) {
         return INFINITY;
     }
     double largest = 0.0;
     for (std::size_t i = 0; i < a.size(); ++i) {
-        const auto* pa = std::get_if<StripPrimitive>(&a[i]);
-        const auto* pb = std::get_if<StripPrimitive>(&b[i]);
+        const auto* pa = std::get_if<DrawPrimitive>(&a[i]);
+        const auto* pb = std::get_if<DrawPrimitive>(&b[i]);
         if (!pa || !pb) {
             continue;
         }
@@ -208,7 +204,7 @@ TEST_F(StripScenes, PhaseDialSlidesTheHalvesOnePeriodPerTurn) {
         const double param = scene.strip.param;
         EXPECT_LT(std::abs(param), 1.0);
         EXPECT_TRUE(param == 0.0 || (param > 0.0) == (a > 0.0)) << a;
-        const StripDrawing sliding = scene.strip.slidingDrawing();
+        const SurfaceDrawing sliding = scene.strip.slidingDrawing();
 
         scene.phaseDial->setAngle(a + 2.0 * pi * turns(random));
         scene.updateStrip();

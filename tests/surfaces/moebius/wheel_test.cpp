@@ -1,6 +1,8 @@
+#include "math/angles.h"
 #include "surfaces/moebius/strip_model.h"
 #include "surfaces/moebius/wheel.h"
 #include "tests/support/gl_context.h"
+#include "tests/support/vec3_checks.h"
 
 #include <climits>
 #include <gtest/gtest.h>
@@ -9,13 +11,7 @@
 namespace tessivo {
 namespace {
 
-constexpr double pi = StripModel::pi;
-
-void expectNear(const Vec3& actual, const Vec3& expected, double tolerance = 1e-9) {
-    EXPECT_NEAR(actual.x, expected.x, tolerance);
-    EXPECT_NEAR(actual.y, expected.y, tolerance);
-    EXPECT_NEAR(actual.z, expected.z, tolerance);
-}
+using testing::expectNear;
 
 StripModel closedBand() {
     StripModel strip;
@@ -83,21 +79,22 @@ TEST(MoebiusWheelList, TwoTripsRoundTheBandBringAWheelBack) {
         strip.clearWheels();
         strip.addWheel();
         const WheelPose first = strip.wheelPoseAt(strip.wheelParameters(start)[0]);
-        expectNear(first.contact, strip.frameAt(1.0).centre + 0.025 * strip.frameAt(1.0).normal);
+        expectNear(first.contact, strip.frameAt(1.0).centre + 0.025 * strip.frameAt(1.0).normal,
+                   1e-9);
         clock.advance(10000);
         const double x10 = strip.wheelParameters(clock.now())[0];
         EXPECT_NEAR(x10, 2.0, 1e-9);
         const WheelPose half = strip.wheelPoseAt(x10);
-        expectNear(half.contact, first.contact - 0.05 * first.up);
-        expectNear(half.up, -1.0 * first.up);
-        expectNear(half.axle, -1.0 * first.axle);
+        expectNear(half.contact, first.contact - 0.05 * first.up, 1e-9);
+        expectNear(half.up, -1.0 * first.up, 1e-9);
+        expectNear(half.axle, -1.0 * first.axle, 1e-9);
         clock.advance(10000);
         const double x20 = strip.wheelParameters(clock.now())[0];
         EXPECT_NEAR(x20, 3.0, 1e-9);
         const WheelPose whole = strip.wheelPoseAt(x20);
-        expectNear(whole.hub, first.hub);
-        expectNear(whole.up, first.up);
-        expectNear(whole.axle, first.axle);
+        expectNear(whole.hub, first.hub, 1e-9);
+        expectNear(whole.up, first.up, 1e-9);
+        expectNear(whole.axle, first.axle, 1e-9);
         // It has rolled twice the band's length.
         EXPECT_NEAR(whole.rollRadians - first.rollRadians, -2.0 * 15.0 / 0.3, 1e-9);
     }
@@ -138,16 +135,16 @@ TEST(MoebiusWheelPose, StandsOnTheFaceAcrossTheBand) {
     // Half a band further on: the same centre point, the other face, upside down.
     const WheelPose here = strip.wheelPoseAt(0.5);
     const WheelPose there = strip.wheelPoseAt(1.5);
-    expectNear(there.contact - 0.025 * there.up, here.contact - 0.025 * here.up);
-    expectNear(there.up, -1.0 * here.up);
+    expectNear(there.contact - 0.025 * there.up, here.contact - 0.025 * here.up, 1e-9);
+    expectNear(there.up, -1.0 * here.up, 1e-9);
     std::mt19937 random(11);
     std::uniform_real_distribution<double> any(0.0, 5.0);
     for (int i = 0; i < 200; ++i) {
         const double x = any(random);
         const WheelPose pose = strip.wheelPoseAt(x);
         const MoebiusFrame frame = strip.frameAt(x);
-        expectNear(pose.hub - pose.contact, 0.3 * frame.normal);
-        expectNear(pose.axle, frame.across);
+        expectNear(pose.hub - pose.contact, 0.3 * frame.normal, 1e-9);
+        expectNear(pose.axle, frame.across, 1e-9);
         EXPECT_NEAR(pose.rollRadians, -15.0 * x / 0.3, 1e-9);
     }
     const int k = 7;
@@ -157,7 +154,7 @@ TEST(MoebiusWheelPose, StandsOnTheFaceAcrossTheBand) {
 }
 
 TEST(MoebiusWheelShapes, ClosedSampledShapes) {
-    const StripPrimitive band = wheelBand(0.3, 0.03, 30);
+    const DrawPrimitive band = wheelBand(0.3, 0.03, 30);
     ASSERT_EQ(band.vertices.size(), 60u);
     // The last sample repeats the first, closing the band.
     expectNear(band.vertices[58].position, band.vertices[0].position, 1e-12);
@@ -170,14 +167,14 @@ TEST(MoebiusWheelShapes, ClosedSampledShapes) {
     const auto ring = wheelRing(0.24, 0.3, -0.03, 30);
     ASSERT_EQ(ring.size(), 29u);
     double area = 0.0;
-    for (const StripPrimitive& quad : ring) {
+    for (const DrawPrimitive& quad : ring) {
         ASSERT_EQ(quad.vertices.size(), 4u);
         area += length(cross(quad.vertices[2].position - quad.vertices[0].position,
                              quad.vertices[3].position - quad.vertices[1].position)) /
                 2.0;
     }
     EXPECT_NEAR(area, pi * (0.09 - 0.0576), 0.01 * pi * (0.09 - 0.0576));
-    const StripPrimitive spoke = wheelSpoke(0.02, 0.24, 15);
+    const DrawPrimitive spoke = wheelSpoke(0.02, 0.24, 15);
     ASSERT_EQ(spoke.vertices.size(), 30u);
     EXPECT_EQ(spoke.vertices[1].position.y, 0.24);
     EXPECT_TRUE(wheelBand(0.3, 0.03, 1).vertices.empty());

@@ -1,3 +1,4 @@
+#include "math/angles.h"
 #include "scene/rotation_controller.h"
 #include "scene/scene_registry.h"
 #include "surfaces/polyhedra/woven_strip_scene.h"
@@ -18,8 +19,6 @@ namespace {
 
 using testing::captureFeedback;
 using testing::trianglesByMaterial;
-
-constexpr double pi = 3.141592653589793;
 
 // The scene draws its band 10 units ahead of the eye.
 Vec3 objectPoint(const testing::Feedback::Vertex& v) {

@@ -2,6 +2,7 @@
 #include "surfaces/polyhedra/woven_strip_drawing.h"
 #include "tests/support/gl_capture.h"
 #include "tests/support/gl_context.h"
+#include "tests/support/vec3_checks.h"
 #include "tests/surfaces/polyhedra/ambient_only_light.h"
 #include "tests/surfaces/polyhedra/woven_materials.h"
 
@@ -17,11 +18,7 @@
 namespace tessivo {
 namespace {
 
-void expectNear(const Vec3& actual, const Vec3& expected, double tolerance = 1e-12) {
-    EXPECT_NEAR(actual.x, expected.x, tolerance);
-    EXPECT_NEAR(actual.y, expected.y, tolerance);
-    EXPECT_NEAR(actual.z, expected.z, tolerance);
-}
+using testing::expectNear;
 
 TEST(StripFrame, IsAnOrthonormalFrameOnTheCentreCircle) {
     const StripFrame start = stripFrame(0.0, 0.0);

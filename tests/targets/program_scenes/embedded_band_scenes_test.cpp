@@ -39,11 +39,11 @@ protected:
             setMaterial(GL_FRONT_AND_BACK, GL_SPECULAR, 0.5, 0.5, 0.5, 1);
             glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, 100);
             setMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, 0.8, 0.8, 0.9, 1);
-            drawBandEdge(reach);
+            playDrawing(bandEdgeDrawing(reach));
             setMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, 200 / 255.0, 20 / 255.0,
                         250 / 255.0, 1);
             if (surface > 0) {
-                drawBand(0, reach, surface != 1);
+                playDrawing(bandDrawing(0, reach, surface != 1));
             }
             glPopMatrix();
         });

@@ -1,4 +1,5 @@
 #include "app/static_objects.h"
+#include "math/angles.h"
 #include "scene/rotation_controller.h"
 #include "scene/scene_registry.h"
 #include "surfaces/klein/draw_mode_choice.h"
@@ -6,6 +7,7 @@
 #include "surfaces/klein/klein_draw_mode_scene.h"
 #include "surfaces/klein/klein_from_rectangle_scene.h"
 #include "surfaces/klein/klein_label_scene.h"
+#include "surfaces/klein/klein_mesh.h"
 #include "surfaces/klein/label_placement.h"
 #include "tests/support/gl_capture.h"
 #include "tests/support/gl_context.h"
@@ -21,8 +23,6 @@ namespace tessivo {
 namespace {
 
 using testing::captureFeedback;
-
-constexpr double pi = 3.141592653589793;
 
 template <class SceneType> SceneType* kleinScene(const std::string& identifier) {
     ensureStaticObjects();
@@ -93,11 +93,14 @@ protected:
     }
 
     // Displays the scene as a frame does and returns the number of polygons it drew; checks
-    // that the modelview matrix is left as it was.
+    // that the frame built one mesh and left the modelview matrix as it was.
     static std::size_t display(Scene& scene) {
         scene.reshape(800, 600);
         scene.initGL();
+        const long long builds = kleinMeshBuilds();
         const auto feedback = captureFeedback([&] { scene.display(); });
+        EXPECT_EQ(kleinMeshBuilds(), builds + 1)
+            << "meshes built by a frame of " << scene.identifier;
         EXPECT_FALSE(feedback.overflowed);
         double m[16];
         glGetDoublev(GL_MODELVIEW_MATRIX, m);
@@ -114,12 +117,13 @@ TEST_F(KleinSceneDisplay, RectangleSliderRollsThenCloses) {
     for (double t : {0.0, 0.25, 0.49, 0.5, 0.75, 1.0}) {
         scene->slider->value = t;
         EXPECT_GT(display(*scene), 0u) << t;
-        EXPECT_EQ(scene->surface.stage, t < 0.5 ? Rolling : Closing) << t;
-        EXPECT_NEAR(scene->surface.progress, t < 0.5 ? 2 * t : 2 * t - 1, 1e-15);
+        EXPECT_EQ(scene->setting().stage, t < 0.5 ? Rolling : Closing) << t;
+        EXPECT_NEAR(scene->setting().progress, t < 0.5 ? 2 * t : 2 * t - 1, 1e-15);
     }
     // At the end, the finished bottle's ends meet.
-    EXPECT_NEAR(scene->surface.frames[0].point.z, 0.99, 1e-9);
-    EXPECT_NEAR(scene->surface.frames[99].point.z, 0.99, 1e-9);
+    const KleinMesh end = kleinMesh(scene->setting().stage, scene->setting().progress);
+    EXPECT_NEAR(end.frames[0].point.z, 0.99, 1e-9);
+    EXPECT_NEAR(end.frames[99].point.z, 0.99, 1e-9);
 }
 
 TEST_F(KleinSceneDisplay, DrawModeRowChoosesSolidStripedOrGlass) {
@@ -128,10 +132,10 @@ TEST_F(KleinSceneDisplay, DrawModeRowChoosesSolidStripedOrGlass) {
     const std::size_t solid = display(*scene);
     scene->choice->setSelected(1);
     const std::size_t striped = display(*scene);
-    EXPECT_EQ(scene->surface.drawMode, StripedMode);
+    EXPECT_EQ(scene->setting().drawMode, StripedMode);
     scene->choice->setSelected(2);
     const std::size_t glass = display(*scene);
-    EXPECT_EQ(scene->surface.drawMode, GlassMode);
+    EXPECT_EQ(scene->setting().drawMode, GlassMode);
     // Feedback sees only what is in the view, which all three modes share; stripes keep about
     // half of it, glass draws it twice.
     EXPECT_NEAR(static_cast<double>(striped) / solid, 50.0 / 99.0, 0.03);
@@ -142,10 +146,10 @@ TEST_F(KleinSceneDisplay, DialSlidesTheLabelOnceAroundPerTurn) {
     auto* scene = kleinScene<KleinLabelScene>("KleinBottle4");
     ASSERT_NE(scene, nullptr);
     EXPECT_GT(display(*scene), 0u);
-    EXPECT_NEAR(scene->surface.progress, 0.07, 1e-15);
+    EXPECT_NEAR(scene->setting().progress, 0.07, 1e-15);
     scene->dial->setAngle(2 * pi + 0.01);
     EXPECT_GT(display(*scene), 0u);
-    const LabelPlacement once = labelPlacement(scene->surface.progress, 100, 50);
+    const LabelPlacement once = labelPlacement(scene->setting().progress, 100, 50);
     EXPECT_EQ(once.startRow, 14);
     EXPECT_TRUE(once.flipped);
     for (double angle : {-1000.0, -1.0, 1.0, 1000.0, 1e12}) {
@@ -160,9 +164,8 @@ TEST_F(KleinSceneDisplay, CutSliderSeparatesThenUnrolls) {
     const std::size_t whole = display(*scene);
     scene->slider->value = 0.3;
     const std::size_t halves = display(*scene);
-    EXPECT_EQ(scene->surface.stage, Halves);
-    EXPECT_EQ(scene->surface.progress, 0.3);
-    EXPECT_EQ(scene->surface.cutOpening, 0.0);
+    EXPECT_EQ(scene->setting().stage, Halves);
+    EXPECT_EQ(scene->setting().progress, 0.3);
     EXPECT_GT(halves, whole);
 }
 

@@ -2,6 +2,7 @@
 // scenes, their shared rotation, and the wheel that the wheel scene adds before main.
 
 #include "app/static_objects.h"
+#include "math/angles.h"
 #include "scene/rotation_controller.h"
 #include "scene/scene_registry.h"
 #include "surfaces/moebius/strip_scene.h"
@@ -14,8 +15,6 @@
 
 namespace tessivo {
 namespace {
-
-constexpr double pi = StripModel::pi;
 
 using ProgramStripScenes = testing::ProcessStateTest;
 
