@@ -172,6 +172,14 @@ ParsedExhibitOptions parseExhibitOptions(const std::vector<std::string>& argumen
             parsed.options.staffKeys = true;
             continue;
         }
+        if (argument == "--touch") {
+            parsed.options.touch = true;
+            continue;
+        }
+        if (argument == "--print-layout") {
+            parsed.options.printLayout = true;
+            continue;
+        }
         // --name=value and --name value are the same.
         const auto equals = argument.find('=');
         const std::string name = argument.substr(0, equals);
@@ -214,11 +222,15 @@ std::string exhibitHelpText() {
            "  --max-fps N           at most N frames per second (default 60)\n"
            "  --window WxH          a normal window of W x H pixels instead of full screen\n"
            "  --staff-keys          S shows the colour picker, Escape and F1 to F3 quit\n"
+           "  --touch               controls for fingers: every target at least 44 units\n"
+           "                        across, none overlapping, all inside the window\n"
+           "  --print-layout        print the controls' places in window pixels after\n"
+           "                        every change of the window's size\n"
            "  --help                this text\n"
            "\n"
            "The staff quit with Ctrl+Alt+Q. Right and Page Down step to the next scene, Left\n"
-           "and Page Up to the previous one. The toolkit's options (-display, -geometry,\n"
-           "-iconic) work as in tessivo.\n";
+           "and Page Up to the previous one. The mouse wheel zooms. The toolkit's options\n"
+           "(-display, -geometry, -iconic) work as in tessivo.\n";
 }
 
 } // namespace tessivo

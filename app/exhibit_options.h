@@ -23,6 +23,10 @@ struct ExhibitOptions {
     int windowHeight = 0;
     // S and the quit keys work as in tessivo.
     bool staffKeys = false;
+    // Controls laid out for fingers.
+    bool touch = false;
+    // After every change of the window's size, the controls' places go to standard output.
+    bool printLayout = false;
     bool help = false;
 };
 

@@ -59,13 +59,23 @@ void drawView(Scene& scene);
 void drawOverlay(Scene& scene);
 
 // Brings everything back to how the program started: every registered scene and its controls
-// at their start values, the background colour, the first scene of the show list, no handler
-// under the pointer and no drag.
+// at their start values, the background colour, the view's zoom, the first scene of the show
+// list, no handler under the pointer and no drag.
 void returnToStart();
 
 // Makes the handler under the pointer the hovered one: the old one gets onLeave, then the new
 // one onEnter.
 void refreshHover();
+
+// Ends the press in progress as if the pointer had left the window before the release: the
+// handler gets onRelease there, so no button is clicked, no fling follows, and the object does
+// not spin from the drag. A second finger landing cancels the first one's press.
+void cancelPress();
+
+// Sets the view's zoom, within smallestZoom and largestZoom, and gives the current scene the
+// new view; zoomView multiplies the zoom by factor.
+void setViewZoom(double zoom);
+void zoomView(double factor);
 
 // The pointer's velocity at a release, in pixels per second, measured over the trail's samples
 // younger than 100 ms. (0, 0) when the pointer rested for 100 ms or more; none when the time span

@@ -21,9 +21,21 @@ Vec2 windowPointOf(const Vec2& p) {
     return {p.x * scale + middle, p.y * scale + middle};
 }
 
+double touchTarget() {
+    constexpr double fingerSide = 44.0;
+    const OverlaySettings& settings = overlaySettings();
+    if (!settings.touch) {
+        return 0.0;
+    }
+    if (settings.devicePixelRatio <= 0.0) {
+        return fingerSide;
+    }
+    return fingerSide * settings.devicePixelRatio / settings.scale;
+}
+
 double overlayScaleForHeight(int height) {
     const double quarters = std::floor(height / 600.0 * 4.0) / 4.0;
-    return std::clamp(quarters, 1.0, 8.0);
+    return std::clamp(std::max(quarters, overlaySettings().devicePixelRatio), 1.0, 8.0);
 }
 
 } // namespace tessivo
