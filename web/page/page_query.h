@@ -11,6 +11,9 @@ namespace tessivo {
 // they appear. Values are percent-decoded and '+' reads as a space. Names the page does not offer
 // and names without a value are left out, so that the exhibit's defaults hold for them; the
 // values themselves are judged by the exhibit.
-std::vector<std::string> exhibitArguments(const std::string& query);
+//
+// The controls are laid out for fingers (--touch, at the end) where the browser's pointer is
+// coarse, unless the address says "touch=0"; "touch=1" asks for them with any pointer.
+std::vector<std::string> exhibitArguments(const std::string& query, bool coarsePointer = false);
 
 } // namespace tessivo
