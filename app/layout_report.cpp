@@ -13,11 +13,19 @@
 
 #include <GL/glut.h>
 #include <algorithm>
-#include <sstream>
+#include <cstdio>
 
 namespace tessivo {
 
 namespace {
+
+// Numbers as the report writes them: up to six significant digits, no exponent for the sizes
+// of a window. (No stream library: it would double the web page's download.)
+std::string number(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", value);
+    return text;
+}
 
 class Report {
 public:
@@ -26,31 +34,32 @@ public:
     void area(const std::string& name, const Rect& r, const std::string& value = "") {
         const ShellState& shell = shellState();
         const double scale = overlaySettings().scale;
-        text << "target " << scene.identifier << ' ' << name << ' ' << r.left * scale << ' '
-             << shell.windowHeight - r.top * scale << ' ' << r.width() * scale << ' '
-             << r.height() * scale;
+        text += "target " + scene.identifier + ' ' + name + ' ' + number(r.left * scale) + ' ' +
+                number(shell.windowHeight - r.top * scale) + ' ' + number(r.width() * scale) + ' ' +
+                number(r.height() * scale);
         if (!value.empty()) {
-            text << ' ' << value;
+            text += ' ' + value;
         }
-        text << '\n';
+        text += '\n';
     }
 
-    std::ostringstream text;
+    std::string text;
 
 private:
     const Scene& scene;
 };
 
 std::string valueOf(const Widget& control) {
-    std::ostringstream value;
     if (const auto* slider = dynamic_cast<const Slider*>(&control)) {
-        value << slider->value;
-    } else if (const auto* dial = dynamic_cast<const Dial*>(&control)) {
-        value << dial->angle;
-    } else if (const auto* row = dynamic_cast<const ChoiceRow*>(&control)) {
-        value << row->selected;
+        return number(slider->value);
     }
-    return value.str();
+    if (const auto* dial = dynamic_cast<const Dial*>(&control)) {
+        return number(dial->angle);
+    }
+    if (const auto* row = dynamic_cast<const ChoiceRow*>(&control)) {
+        return std::to_string(row->selected);
+    }
+    return "";
 }
 
 void reportControl(Report& report, const Widget& control, const std::string& name) {
@@ -84,7 +93,7 @@ void reportMenuRows(Report& report, const SceneMenu& menu) {
     }
 }
 
-void reportScene(std::ostringstream& out, Scene& scene, int width, int height) {
+void reportScene(std::string& out, Scene& scene, int width, int height) {
     WidgetPanel& panel = *scene.panel;
     panel.layout(overlayUnits(width), overlayUnits(height));
     Report report(scene);
@@ -96,7 +105,7 @@ void reportScene(std::ostringstream& out, Scene& scene, int width, int height) {
         reportControl(report, *panel.sceneControl(k), "control" + std::to_string(k));
     }
     reportMenuRows(report, *panel.sceneMenu);
-    out << report.text.str();
+    out += report.text;
 }
 
 } // namespace
@@ -105,15 +114,15 @@ std::string layoutReport() {
     const ShellState& shell = shellState();
     const OverlaySettings& overlay = overlaySettings();
     const SceneRegistry& registry = SceneRegistry::instance();
-    std::ostringstream out;
     const Scene* current = registry.current();
-    out << "window " << shell.windowWidth << ' ' << shell.windowHeight << " scale " << overlay.scale
-        << " ratio " << overlay.devicePixelRatio << " current "
-        << (current ? current->identifier : "-") << '\n';
+    std::string out = "width " + std::to_string(shell.windowWidth) + " height " +
+                      std::to_string(shell.windowHeight) + " scale " + number(overlay.scale) +
+                      " ratio " + number(overlay.devicePixelRatio) + " current " +
+                      (current ? current->identifier : "-") + '\n';
     for (int i = 0; i < registry.count(); ++i) {
         reportScene(out, *registry.sceneAt(i), shell.windowWidth, shell.windowHeight);
     }
-    return out.str();
+    return out;
 }
 
 } // namespace tessivo

@@ -7,7 +7,7 @@ namespace tessivo {
 // Where the controls of every scene of the show list stand in the window as it is now, as the
 // program itself laid them out: what tests and curators check a screen's layout by. Lines:
 //
-//   window WIDTH HEIGHT scale S ratio R current ID
+//   width W height H scale S ratio R current ID
 //   target ID NAME X Y W H [VALUE]
 //
 // one target line per area that takes the pointer at rest (the menu's square, "previous",

@@ -30,7 +30,8 @@ double touchTarget() {
     if (settings.devicePixelRatio <= 0.0) {
         return fingerSide;
     }
-    return fingerSide * settings.devicePixelRatio / settings.scale;
+    // Whole units, so that rows of whole units (the menu's) keep the whole side.
+    return std::ceil(fingerSide * settings.devicePixelRatio / settings.scale - 1e-9);
 }
 
 double overlayScaleForHeight(int height) {

@@ -185,10 +185,8 @@ EM_BOOL onResize(int, const EmscriptenUiEvent*, void*) {
 void startPage(void*) {
     // The toolkit's listeners turn the first finger into mouse events and cancel every touch's
     // end, cancelable or not.
-    EM_ASM({
-        [ "touchstart", "touchmove", "touchend" ].forEach(
-            function(type) { window.removeEventListener(type, GLUT.touchHandler, true); });
-    });
+    emscripten_run_script("['touchstart', 'touchmove', 'touchend'].forEach(function (type) {"
+                          "  window.removeEventListener(type, GLUT.touchHandler, true); });");
     const char* document = EMSCRIPTEN_EVENT_TARGET_DOCUMENT;
     emscripten_set_touchstart_callback(canvasSelector, nullptr, EM_FALSE, onTouch);
     emscripten_set_touchmove_callback(canvasSelector, nullptr, EM_FALSE, onTouch);
