@@ -115,7 +115,7 @@ void reshapeCallback(int width, int height) {
     shell.windowHeight = height;
     glViewport(0, 0, width, height);
     if (shell.overlayFollowsHeight) {
-        overlaySettings().scale = overlayScaleForHeight(height);
+        overlaySettings().scale = overlayScaleForWindow(width, height);
     }
     if (Scene* scene = currentScene()) {
         scene->panel->layout(overlayUnits(width), overlayUnits(height));

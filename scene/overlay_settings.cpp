@@ -34,6 +34,13 @@ double touchTarget() {
     return std::ceil(fingerSide * settings.devicePixelRatio / settings.scale - 1e-9);
 }
 
+double overlayScaleForWindow(int width, int height) {
+    constexpr double narrowestUnits = 320.0;
+    const double byWidth = std::floor(width / narrowestUnits * 4.0) / 4.0;
+    const double widest = std::max(byWidth, overlaySettings().devicePixelRatio);
+    return std::clamp(std::min(overlayScaleForHeight(height), widest), 1.0, 8.0);
+}
+
 double overlayScaleForHeight(int height) {
     const double quarters = std::floor(height / 600.0 * 4.0) / 4.0;
     return std::clamp(std::max(quarters, overlaySettings().devicePixelRatio), 1.0, 8.0);

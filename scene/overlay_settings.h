@@ -49,4 +49,9 @@ Vec2 windowPointOf(const Vec2& p);
 // stay as large on it as on a tall one.
 double overlayScaleForHeight(int height);
 
+// The scale that follows a window of the given size: as overlayScaleForHeight, but no larger
+// than keeps the window 320 units wide (rounded down to a quarter, unless a unit is a CSS
+// pixel already), so that a tall narrow screen still holds a row of finger-sized controls.
+double overlayScaleForWindow(int width, int height);
+
 } // namespace tessivo
