@@ -408,6 +408,7 @@ class Run:
         sentence and no download at all."""
         browser = self.browser
         browser.call("Network.enable")
+        browser.call("Network.setCacheDisabled", cacheDisabled=True)  # the program is loaded
         browser.call("Network.emulateNetworkConditions", offline=False, latency=0,
                      downloadThroughput=300_000, uploadThroughput=-1)
         browser.call("Page.navigate", url=f"{self.address}?attract=0")
@@ -423,6 +424,7 @@ class Run:
             time.sleep(0.05)
         browser.call("Network.emulateNetworkConditions", offline=False, latency=0,
                      downloadThroughput=-1, uploadThroughput=-1)
+        browser.call("Network.setCacheDisabled", cacheDisabled=False)
         filling = [v for text, v, _ in seen if text.strip() == "Tessivo" and 0 < v < 1]
         self.check("start-progress", filling and seen and seen[-1][2] == "none",
                    f"the bar stood at {len(filling)} values between 0 and 1 before the start")
