@@ -164,14 +164,12 @@ class Browser:
                   touchPoints=[{"x": x, "y": y, "id": i + 1} for i, (x, y) in enumerate(points)])
 
     def slide(self, starts, ends, steps=4):
-        """The fingers land at starts, move in steps to ends, rest there and lift."""
+        """The fingers land at starts, move in steps to ends and lift."""
         self.fingers("touchStart", *starts)
         for step in range(1, steps + 1):
             self.fingers("touchMove", *[(a[0] + (b[0] - a[0]) * step / steps,
                                          a[1] + (b[1] - a[1]) * step / steps)
                                         for a, b in zip(starts, ends)])
-            self.frames(1)
-        time.sleep(0.3)
         self.call("Input.dispatchTouchEvent", type="touchEnd", touchPoints=[])
 
     def device(self, width, height, ratio, mobile):
@@ -201,9 +199,13 @@ class Browser:
         time.sleep(0.3)
         self.mouse("mouseReleased", end)
 
-    def picture(self):
-        self.frames(5)
-        data = self.call("Page.captureScreenshot", format="png")["data"]
+    def picture(self, css=None):
+        """The page's picture; with css (width, height, device pixel ratio), one pixel per CSS
+        pixel, which is several times quicker to take on a sharp screen."""
+        self.frames(5 if css is None else 2)
+        clip = {} if css is None else {"clip": {"x": 0, "y": 0, "width": css[0],
+                                                "height": css[1], "scale": 1 / css[2]}}
+        data = self.call("Page.captureScreenshot", format="png", **clip)["data"]
         return Image.open(io.BytesIO(base64.b64decode(data))).convert("RGB")
 
 
@@ -370,7 +372,8 @@ class Run:
         shown = choose(1)
         self.check(f"touch-menu-{size}", shown == SHOW_LIST[1], f"the tap showed {shown}")
         cover = [t["box"] for t in targets if t["scene"] == SHOW_LIST[1]]
-        bottle = browser.picture()
+        css = (width, height, ratio)
+        bottle = browser.picture(css)
         bottle.save(os.path.join(self.arguments.out, f"touch-{size}-bottle.png"))
         scale = bottle.width / width
         box = object_box(bottle, [tuple(v * scale / ratio for v in c) for c in cover])
@@ -384,10 +387,10 @@ class Run:
         near = [(middle[0] - 20, middle[1]), (middle[0] + 20, middle[1])]
         far = [(middle[0] - 50, middle[1]), (middle[0] + 50, middle[1])]
         browser.slide(near, far)
-        grown = browser.picture()
+        grown = browser.picture(css)
         grown_box = object_box(grown, [tuple(v * scale / ratio for v in c) for c in cover])
         browser.slide(far, near)
-        back = differing_pixels(browser.picture(), bottle)
+        back = differing_pixels(browser.picture(css), bottle)
         growth = (grown_box[2] - grown_box[0]) / (box[2] - box[0]) if grown_box else 0
         self.check(f"touch-pinch-{size}", growth > 1.5 and back <= ACCEPTED_SHARE * bottle.width *
                    bottle.height, f"{growth:.2f} times as wide; {back} pixels differ after")
