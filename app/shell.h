@@ -26,7 +26,7 @@ struct ShellState {
     int trimmedWidth = -1;
     int trimmedHeight = -1;
     const Scene* trimmedScene = nullptr;
-    // The overlay scale follows the window's height at every reshape.
+    // The overlay scale follows the window's size at every reshape (overlayScaleForWindow).
     bool overlayFollowsHeight = false;
     // Frames come only from a paced timer: a drag does not ask for frames of its own.
     bool pacedFrames = false;

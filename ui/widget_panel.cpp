@@ -152,10 +152,10 @@ void WidgetPanel::layOutInRows(int width, int height) {
     creditsEmblem->position = placed.emblem;
     creditsEmblem->creditsBelow = placed.emblemAtTop;
     viewFloor = placed.rowsTop;
-    fitMenu(width, height, request.gap);
+    fitMenu(height, request.gap);
 }
 
-void WidgetPanel::fitMenu(int /*width*/, int height, double gap) {
+void WidgetPanel::fitMenu(int height, double gap) {
     // The list starts just above the rows, its rows as high as a finger's target where the
     // window's height allows.
     const double listBase = viewFloor + gap + menuBackgroundMargin - sceneMenu->position.y;

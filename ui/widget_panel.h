@@ -75,7 +75,7 @@ private:
     // its controls sized for the overlay settings.
     RowLayoutRequest rowRequest(int width, int height);
     // The scene menu's list for the rows below it and the window.
-    void fitMenu(int width, int height, double gap);
+    void fitMenu(int height, double gap);
 
     std::size_t standardControlCount = 0;
 };
