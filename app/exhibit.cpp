@@ -8,15 +8,18 @@
 #include "app/heap_trim.h"
 #include "app/help_fade.h"
 #include "app/idle_watch.h"
+#include "app/layout_report.h"
 #include "app/program.h"
 #include "app/scene_texts.h"
 #include "app/shell.h"
 #include "app/static_objects.h"
+#include "app/touch_gesture.h"
 #include "scene/clock.h"
 #include "scene/overlay_settings.h"
 #include "scene/rotation_controller.h"
 #include "scene/scene.h"
 #include "scene/scene_registry.h"
+#include "scene/view_projection.h"
 
 #include <GL/glut.h>
 #include <algorithm>
@@ -34,6 +37,11 @@ namespace {
 
 // Ctrl+Q reaches the keyboard callback as the control character 17.
 constexpr unsigned char controlQ = 17;
+// The toolkit reports a notch of the mouse wheel as a press of button 3 (away from the user)
+// or 4 (towards); each notch zooms by a tenth.
+constexpr int wheelAway = 3;
+constexpr int wheelTowards = 4;
+constexpr double zoomPerNotch = 1.1;
 
 struct ExhibitRun {
     ExhibitOptions options;
@@ -42,6 +50,7 @@ struct ExhibitRun {
     FrameDemand frames;
     ExhibitTour tour;
     HelpFade help;
+    TouchGesture fingers;
     bool cursorHidden = false;
     // Each arming of the frame timer has a number of its own. A timer armed before the latest
     // (the long wait of a rest, overtaken by input) fires with a stale number and does nothing.
@@ -130,8 +139,23 @@ void visitorInput(bool motion) {
 }
 
 void exhibitMouse(int button, int state, int x, int y) {
+    if (button == wheelAway || button == wheelTowards) {
+        if (state == GLUT_DOWN) {
+            exhibitZoom(button == wheelAway ? zoomPerNotch : 1.0 / zoomPerNotch);
+        }
+        return;
+    }
     visitorInput(false);
     mouseCallback(button, state, x, y);
+}
+
+void exhibitReshape(int width, int height) {
+    wake();
+    reshapeCallback(width, height);
+    if (run->options.printLayout) {
+        std::fputs(layoutReport().c_str(), stdout);
+        std::fflush(stdout);
+    }
 }
 
 void exhibitMotion(int x, int y) {
@@ -168,11 +192,6 @@ void exhibitSpecial(int key, int x, int y) {
         return;
     }
     specialCallback(key, x, y);
-}
-
-void exhibitReshape(int width, int height) {
-    wake();
-    reshapeCallback(width, height);
 }
 
 void frameTick(int timerNumber) {
@@ -257,6 +276,10 @@ void applySettings(const ExhibitOptions& options) {
     // Nothing is drawn where the hidden colour picker lies: a visitor must not change the
     // background there unawares.
     overlay.hiddenControlsTakePointer = false;
+    overlay.tapOpens = true;
+    overlay.fitsWindow = true;
+    overlay.touch = options.touch;
+    viewSettings().keepsObjectWhole = true;
     ShellState& shell = shellState();
     shell.overlayFollowsHeight = options.scale <= 0.0;
     shell.pacedFrames = true;
@@ -310,7 +333,65 @@ void buildShowList(const ExhibitOptions& options) {
     }
 }
 
+void dispatch(const TouchGesture::Action& action) {
+    const int x = static_cast<int>(action.point.x);
+    const int y = static_cast<int>(action.point.y);
+    switch (action.kind) {
+    case TouchGesture::Action::Press:
+        passiveMotionCallback(x, y); // a finger has not hovered where it lands
+        mouseCallback(GLUT_LEFT_BUTTON, GLUT_DOWN, x, y);
+        break;
+    case TouchGesture::Action::Drag:
+        motionCallback(x, y);
+        break;
+    case TouchGesture::Action::Release:
+        mouseCallback(GLUT_LEFT_BUTTON, GLUT_UP, x, y);
+        break;
+    case TouchGesture::Action::Cancel:
+        cancelPress();
+        break;
+    case TouchGesture::Action::Zoom:
+        zoomView(action.factor);
+        break;
+    }
+}
+
 } // namespace
+
+void exhibitZoom(double factor) {
+    if (!run) {
+        return;
+    }
+    visitorInput(false);
+    zoomView(factor);
+}
+
+void exhibitTouch(TouchPhase phase, int id, int x, int y) {
+    if (!run) {
+        return;
+    }
+    visitorInput(phase == TouchPhase::Move);
+    TouchGesture& fingers = run->fingers;
+    const Vec2 point{static_cast<double>(x), static_cast<double>(y)};
+    std::vector<TouchGesture::Action> actions;
+    switch (phase) {
+    case TouchPhase::Start:
+        actions = fingers.start(id, point);
+        break;
+    case TouchPhase::Move:
+        actions = fingers.move(id, point);
+        break;
+    case TouchPhase::End:
+        actions = fingers.end(id, point);
+        break;
+    case TouchPhase::Cancel:
+        actions = fingers.cancel(id);
+        break;
+    }
+    for (const TouchGesture::Action& action : actions) {
+        dispatch(action);
+    }
+}
 
 int runExhibit(int argc, char** argv, const CaptionsReader& readCaptions) {
     ensureStaticObjects();
@@ -348,7 +429,7 @@ int runExhibit(int argc, char** argv, const CaptionsReader& readCaptions) {
     const int now = wallClockMilliseconds();
     run.reset(new ExhibitRun{options, IdleWatch(options.idleResetSeconds * 1000, now),
                              FramePacer(options.maxFramesPerSecond), FrameDemand(),
-                             ExhibitTour(options.tourSeconds), HelpFade()});
+                             ExhibitTour(options.tourSeconds), HelpFade(), TouchGesture()});
     watchForFrames(run->frames);
     armFrameTimer(0);
     glutMainLoop();

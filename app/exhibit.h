@@ -20,4 +20,15 @@ using CaptionsReader =
 // readCaptions (a page has no files of its own).
 int runExhibit(int argc, char** argv, const CaptionsReader& readCaptions = readCaptionsFile);
 
+// The stages of a finger's touch, as a touch screen reports them.
+enum class TouchPhase { Start, Move, End, Cancel };
+
+// A finger's touch on the running exhibit, at window coordinates (top-left origin): one finger
+// is the pointer, two pinch the zoom (TouchGesture). The toolkit has no touch events; the web
+// page delivers the browser's.
+void exhibitTouch(TouchPhase phase, int id, int x, int y);
+
+// A visitor zooms the running exhibit's view by factor (the mouse wheel, a trackpad).
+void exhibitZoom(double factor);
+
 } // namespace tessivo

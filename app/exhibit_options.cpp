@@ -191,6 +191,14 @@ ParsedExhibitOptions parseExhibitOptions(const std::vector<std::string>& argumen
             parsed.options.staffKeys = true;
             continue;
         }
+        if (argument == "--touch") {
+            parsed.options.touch = true;
+            continue;
+        }
+        if (argument == "--print-layout") {
+            parsed.options.printLayout = true;
+            continue;
+        }
         // --name=value and --name value are the same.
         const auto equals = argument.find('=');
         const std::string name = argument.substr(0, equals);
@@ -227,7 +235,8 @@ std::string exhibitHelpText() {
            ")\n"
            "  --language en|it      titles and help in English or Italian (default it)\n"
            "  --scale S             size of the on-screen controls, 1 to 8 (default: the\n"
-           "                        screen's height / 600, rounded down to a quarter)\n"
+           "                        screen's height / 600, rounded down to a quarter, at\n"
+           "                        most its width / 320)\n"
            "  --idle-reset SECONDS  back to the start after this long without input\n"
            "                        (default 90; 0 never)\n"
            "  --attract DEG         while idle, the object turns DEG degrees per second\n"
@@ -240,11 +249,15 @@ std::string exhibitHelpText() {
            "  --tour SECONDS        while idle, play each scene's controls for this long,\n"
            "                        then the next scene (default 20; 0 no tour)\n"
            "  --texts on|off        the scene's title and help at the top (default on)\n"
+           "  --touch               controls for fingers: every target at least 44 units\n"
+           "                        across, none overlapping, all inside the window\n"
+           "  --print-layout        print the controls' places in window pixels after\n"
+           "                        every change of the window's size\n"
            "  --help                this text\n"
            "\n"
            "The staff quit with Ctrl+Alt+Q. Right and Page Down step to the next scene, Left\n"
-           "and Page Up to the previous one. The toolkit's options (-display, -geometry,\n"
-           "-iconic) work as in tessivo.\n";
+           "and Page Up to the previous one. The mouse wheel zooms. The toolkit's options\n"
+           "(-display, -geometry, -iconic) work as in tessivo.\n";
 }
 
 } // namespace tessivo

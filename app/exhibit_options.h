@@ -29,6 +29,10 @@ struct ExhibitOptions {
     int tourSeconds = 20;
     // The scene's title and help at the top of the window.
     bool showTexts = true;
+    // Controls laid out for fingers.
+    bool touch = false;
+    // After every change of the window's size, the controls' places go to standard output.
+    bool printLayout = false;
     bool help = false;
 };
 

@@ -5,11 +5,14 @@
 #include "math/draw_helpers.h"
 #include "scene/clock.h"
 #include "scene/overlay_settings.h"
+#include "scene/rotation_controller.h"
 #include "scene/scene.h"
 #include "scene/scene_registry.h"
+#include "scene/view_projection.h"
 #include "ui/pointer_handler.h"
 
 #include <GL/glut.h>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -107,11 +110,11 @@ void reshapeCallback(int width, int height) {
     shell.windowHeight = height;
     glViewport(0, 0, width, height);
     if (shell.overlayFollowsHeight) {
-        overlaySettings().scale = overlayScaleForHeight(height);
+        overlaySettings().scale = overlayScaleForWindow(width, height);
     }
     if (Scene* scene = currentScene()) {
-        scene->reshape(width, height);
         scene->panel->layout(overlayUnits(width), overlayUnits(height));
+        scene->reshape(width, height);
     }
 }
 
@@ -190,6 +193,33 @@ void idleCallback() {
     glutPostRedisplay();
 }
 
+void cancelPress() {
+    ShellState& shell = shellState();
+    Scene* scene = currentScene();
+    if (!shell.hoveredHandler || !scene) {
+        return;
+    }
+    // Left of the window and below it, beyond every control.
+    const Vec2 outside{-1.0e6, -1.0e6};
+    RotationController* rotation = scene->rotation();
+    const Vec2 spin = rotation->spin;
+    shell.hoveredHandler->onRelease(outside);
+    rotation->spin = spin;
+    shell.motionTrail.clear();
+}
+
+void zoomView(double factor) {
+    setViewZoom(viewSettings().zoom * factor);
+}
+
+void setViewZoom(double zoom) {
+    viewSettings().zoom = std::clamp(zoom, smallestZoom, largestZoom);
+    const ShellState& shell = shellState();
+    if (Scene* scene = currentScene()) {
+        scene->reshape(shell.windowWidth, shell.windowHeight);
+    }
+}
+
 void returnToStart() {
     SceneRegistry& registry = SceneRegistry::instance();
     for (Scene* scene : registry.registeredScenes()) {
@@ -197,6 +227,9 @@ void returnToStart() {
     }
     backgroundColour = startBackgroundColour;
     registry.setCurrent(0);
+    if (viewSettings().zoom != 1.0) {
+        setViewZoom(1.0);
+    }
     ShellState& shell = shellState();
     shell.hoveredHandler = nullptr;
     shell.motionTrail.clear();

@@ -25,7 +25,7 @@ struct ShellState {
     int trimmedWidth = -1;
     int trimmedHeight = -1;
     const Scene* trimmedScene = nullptr;
-    // The overlay scale follows the window's height at every reshape.
+    // The overlay scale follows the window's size at every reshape (overlayScaleForWindow).
     bool overlayFollowsHeight = false;
     // Frames come only from a paced timer: a drag does not ask for frames of its own.
     bool pacedFrames = false;
@@ -60,12 +60,22 @@ void drawView(Scene& scene);
 void drawOverlay(Scene& scene);
 
 // Brings everything back to how the program started: every registered scene and its controls
-// at their start values, the background colour, the first scene of the show list, no handler
-// under the pointer and no drag.
+// at their start values, the background colour, the view's zoom, the first scene of the show
+// list, no handler under the pointer and no drag.
 void returnToStart();
 
 // Makes the handler under the pointer the hovered one: the old one gets onLeave, then the new
 // one onEnter.
 void refreshHover();
+
+// Ends the press in progress as if the pointer had left the window before the release: the
+// handler gets onRelease there, so no button is clicked, no fling follows, and the object does
+// not spin from the drag. A second finger landing cancels the first one's press.
+void cancelPress();
+
+// Sets the view's zoom, within smallestZoom and largestZoom, and gives the current scene the
+// new view; zoomView multiplies the zoom by factor.
+void setViewZoom(double zoom);
+void zoomView(double factor);
 
 } // namespace tessivo

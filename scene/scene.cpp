@@ -4,6 +4,7 @@
 #include "scene/overlay_settings.h"
 #include "scene/rotation_controller.h"
 #include "scene/scene_registry.h"
+#include "scene/view_projection.h"
 
 #include <GL/glu.h>
 
@@ -13,17 +14,8 @@ std::array<int, 3> backgroundColour = startBackgroundColour;
 
 namespace {
 
-constexpr double fieldOfViewDegrees = 45.0;
-constexpr double nearPlane = 1.0;
-constexpr double farPlane = 20.0;
 constexpr int selectionBufferSize = 512;
 constexpr double pickRegionPixels = 5.0;
-
-// A minimised window reports a height of 0; its projection is replaced by the next reshape
-// with a real size, but meanwhile it must not fill the matrix with infinities.
-double aspectRatio(int width, int height) {
-    return width > 0 && height > 0 ? static_cast<double>(width) / height : 1.0;
-}
 
 } // namespace
 
@@ -63,10 +55,18 @@ void Scene::resetToStart() {
     rotation()->resetToStart();
 }
 
+double Scene::viewFloorPixels() const {
+    return panel->viewFloor * overlaySettings().scale;
+}
+
+void Scene::onSwitch() {
+    panel->closePinned();
+}
+
 void Scene::reshape(int width, int height) {
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    gluPerspective(fieldOfViewDegrees, aspectRatio(width, height), nearPlane, farPlane);
+    multiplyViewProjection(width, height, viewFloorPixels());
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
 }
@@ -119,7 +119,7 @@ int Scene::pick(const Vec2& p) {
     // reach past the part under the pointer to the borders beside it, which lie nearer.
     const Vec2 pointer = windowPointOf(p);
     gluPickMatrix(pointer.x, pointer.y, pickRegionPixels, pickRegionPixels, viewport);
-    gluPerspective(fieldOfViewDegrees, aspectRatio(viewport[2], viewport[3]), nearPlane, farPlane);
+    multiplyViewProjection(viewport[2], viewport[3], viewFloorPixels());
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
     drawForPicking();

@@ -54,14 +54,17 @@ public:
     // start attitude and at rest. Scenes with state beyond their controls restore it too.
     virtual void resetToStart();
 
-    // Perspective view of 45 degrees, depth range 1..20, for a width x height viewport.
+    // Perspective view of 45 degrees, depth range 1..20, for a width x height viewport (see
+    // multiplyViewProjection for the exhibition's view). The view keeps clear of the controls
+    // that the panel's last layout put at the bottom, so callers lay the panel out first.
     virtual void reshape(int width, int height);
 
     // Lighting, depth test and the positional light above and behind the viewer.
     virtual void initGL();
 
-    // Called on the outgoing and the incoming scene when the current scene changes.
-    virtual void onSwitch() {}
+    // Called on the outgoing and the incoming scene when the current scene changes. Closes a
+    // menu or emblem that a press pinned open, so that no scene comes back with one open.
+    virtual void onSwitch();
 
     // Draws the 3D content; must leave the modelview matrix as it found it.
     virtual void display() {}
@@ -95,6 +98,10 @@ public:
     std::unique_ptr<WidgetPanel> panel;
     // The curator's texts for this scene, when the exhibit was given some.
     std::optional<SceneCaption> caption;
+
+private:
+    // The window pixels at the bottom that the panel's controls take from the view.
+    double viewFloorPixels() const;
 };
 
 // The name stack's bottom entry, meaning "no named part".

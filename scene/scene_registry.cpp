@@ -80,9 +80,9 @@ void SceneRegistry::setCurrent(int i) {
     GLint viewport[4];
     glGetIntegerv(GL_VIEWPORT, viewport);
     const int width = viewport[2], height = viewport[3];
+    incoming->panel->layout(overlayUnits(width), overlayUnits(height));
     incoming->reshape(width, height);
     incoming->initGL();
-    incoming->panel->layout(overlayUnits(width), overlayUnits(height));
     if (incoming->panel->colourPicker) {
         incoming->panel->colourPicker->hidden = true;
     }

@@ -20,8 +20,11 @@ public:
     void setStartSelected(int i) { selected = startSelected = i; }
 
     // Strictly within 0.55 item spacings per item of the centre horizontally (a little beyond
-    // the outer items' cells) and 20 pixels vertically.
+    // the outer items' cells) and 20 pixels vertically; for a finger, the items stand
+    // touchSide apart and the row is touchSide high.
     bool contains(const Vec2& p) const override;
+    // The zone that contains answers, which holds the icons and the markers.
+    Rect bounds() const override;
     // Also follows the pointer: hovered becomes the item under p, or -1 off the row. The panel
     // asks on every pointer movement, so the outline marker tracks the pointer.
     PointerHandler* target(const Vec2& p) override;
@@ -37,8 +40,12 @@ public:
     }
     void onPress(const Vec2& p) override;
 
+    // The distance between item centres: itemSpacing, or touchSide where that is larger.
+    double spacing() const;
     // The x of item i's centre.
     double itemX(int i) const;
+    // The part of the zone that selects item i.
+    Rect itemCell(int i) const;
     // The item whose cell (one spacing wide) holds p.x, limited to the items of the row.
     int index(const Vec2& p) const;
     // The selection marker, relative to its apex 9 pixels below the item's centre.
@@ -50,6 +57,11 @@ public:
     int startSelected = 0;
     // The item under the pointer, -1 for none.
     int hovered = -1;
+
+private:
+    // Half the zone's width and height.
+    double halfWidth() const;
+    double halfHeight() const;
 };
 
 } // namespace tessivo

@@ -7,6 +7,10 @@ constexpr double margin = 10.0;
 constexpr double knobReach = 40.0; // above position: the blue row's knob
 constexpr double rowSpacing = 15.0;
 constexpr int channelMax = 255;
+// The channel labels start 6 pixels right of a track; the widest, "255", is three digits of the
+// roman stroke font (each 104.76 font units wide) at a scale of 0.1.
+constexpr double labelGap = 6.0;
+constexpr double widestLabel = 3 * 104.76 * 0.1;
 
 bool isRow(int row) {
     return row >= 0 && row <= 2;
@@ -16,6 +20,11 @@ bool isRow(int row) {
 bool ColourPicker::contains(const Vec2& p) const {
     return left() - margin <= p.x && p.x <= right() + margin && position.y - margin <= p.y &&
            p.y <= position.y + knobReach;
+}
+
+Rect ColourPicker::bounds() const {
+    return {left() - margin, position.y - margin, right() + labelGap + widestLabel,
+            position.y + knobReach};
 }
 
 PointerHandler* ColourPicker::target(const Vec2& p) {

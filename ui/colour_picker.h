@@ -21,6 +21,8 @@ public:
     // The tracks with 10 pixels to spare beside them and below, and the knobs above.
     bool contains(const Vec2& p) const override;
     PointerHandler* target(const Vec2& p) override;
+    // The zone that contains answers and the channels' labels beside it.
+    Rect bounds() const override;
     void draw() override;
 
     void onLeave() override { hover = false; }

@@ -186,14 +186,16 @@ void SceneMenu::draw() {
         titles.push_back(registry.sceneAt(i)->menuTitle());
         widest = std::max(widest, strokeTextWidth(GLUT_STROKE_ROMAN, titles.back()));
     }
-    const SceneMenuLayout layout = sceneMenuLayout(registry.count(), openness, widest);
+    widestTitle = widest;
+    const SceneMenuLayout layout = sceneMenuLayout(registry.count(), openness, widest, geometry);
 
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glColor4d(0.8, 0.7, 0.1, 0.8);
-    glRectd(-5, layout.backgroundBottom, layout.textWidth + 5, layout.backgroundTop);
+    glRectd(layout.backgroundLeft, layout.backgroundBottom, layout.backgroundRight,
+            layout.backgroundTop);
     glDisable(GL_BLEND);
-    listWidth = layout.textWidth + 5;
+    listWidth = layout.backgroundRight;
 
     const double py = pointer.y - position.y;
     const int w = layout.rowWidth;
@@ -205,7 +207,7 @@ void SceneMenu::draw() {
     glPushAttrib(GL_SCISSOR_BIT);
     glEnable(GL_SCISSOR_TEST);
     const double scale = overlaySettings().scale;
-    const long left = std::lround((position.x - 5.0) * scale);
+    const long left = std::lround((position.x + layout.backgroundLeft) * scale);
     const long bottom = std::lround((position.y + layout.backgroundBottom) * scale);
     glScissor(
         static_cast<GLint>(left), static_cast<GLint>(bottom),
@@ -231,8 +233,8 @@ void SceneMenu::draw() {
         }
         glColor3d(1, 1, 1);
         glPushMatrix();
-        glTranslated(10, bottom + 7, 0);
-        glScaled(0.15, 0.15, 0.15);
+        glTranslated(10, bottom + layout.textLift, 0);
+        glScaled(layout.textScale, layout.textScale, layout.textScale);
         strokeText(GLUT_STROKE_ROMAN, titles[i]);
         glPopMatrix();
     }
@@ -247,7 +249,9 @@ void CreditsEmblem::draw() {
     if (showsCredits()) {
         glColor3d(0, 0, 0);
         glPushMatrix();
-        glTranslated(-10, 50, 0);
+        // Below an emblem at the top of the window the lines start 32 pixels under the centre,
+        // clear of the ring; above it, 40 pixels over it.
+        glTranslated(-10, creditsBelow ? -32 : 50, 0);
         glPushMatrix();
         glScaled(0.08, 0.08, 0.08);
         strokeText(GLUT_STROKE_ROMAN, creditLines[0]);

@@ -1,5 +1,6 @@
 #include "ui/credits_emblem.h"
 
+#include "scene/overlay_settings.h"
 #include "ui/frame_time.h"
 
 #include <algorithm>
@@ -8,7 +9,7 @@
 namespace tessivo {
 
 namespace {
-constexpr double radiusSquared = 900.0;
+constexpr double hitRadius = 30.0;
 constexpr double openingPerMillisecond = 0.002;
 constexpr double closingPerMillisecond = 0.005;
 
@@ -27,19 +28,60 @@ constexpr double sectorRadius = 33.0;
 Vec2 polar(double radius, double angle) {
     return {radius * std::cos(angle), radius * std::sin(angle)};
 }
+
+// bounds grown to hold the points, each moved by shift.
+Rect pointsBounds(Rect bounds, const Vec2* points, size_t count, const Vec2& shift = {}) {
+    for (size_t i = 0; i < count; ++i) {
+        bounds.left = std::min(bounds.left, points[i].x + shift.x);
+        bounds.right = std::max(bounds.right, points[i].x + shift.x);
+        bounds.bottom = std::min(bounds.bottom, points[i].y + shift.y);
+        bounds.top = std::max(bounds.top, points[i].y + shift.y);
+    }
+    return bounds;
+}
+
+// The closed emblem's drawing relative to its centre: the ring, the legs and the sector.
+Rect closedShapeBounds() {
+    const EmblemShape shape = emblemShape(0.0);
+    Rect bounds = squareAround({0, 0}, hitRadius);
+    bounds = pointsBounds(bounds, shape.ringOuter.data(), shape.ringOuter.size());
+    bounds = pointsBounds(bounds, shape.firstLeg.data(), shape.firstLeg.size());
+    bounds = pointsBounds(bounds, shape.secondLeg.data(), shape.secondLeg.size());
+    return pointsBounds(bounds, shape.sector.data(), shape.sector.size(), shape.hinge);
+}
 } // namespace
 
 bool CreditsEmblem::contains(const Vec2& p) const {
-    return lengthSquared(p - position) < radiusSquared;
+    if (touchSide > 0.0) {
+        return bounds().contains(p);
+    }
+    return lengthSquared(p - position) < hitRadius * hitRadius;
+}
+
+Rect CreditsEmblem::bounds() const {
+    static const Rect shape = closedShapeBounds();
+    const Rect drawn{position.x + shape.left, position.y + shape.bottom, position.x + shape.right,
+                     position.y + shape.top};
+    return unite(drawn, squareAround(position, touchSide / 2.0));
 }
 
 PointerHandler* CreditsEmblem::target(const Vec2& p) {
-    return contains(p) ? this : nullptr;
+    return pinned || contains(p) ? this : nullptr;
+}
+
+void CreditsEmblem::onPress(const Vec2& /*p*/) {
+    if (!overlaySettings().tapOpens) {
+        return;
+    }
+    // A finger that opened the emblem rests on it, as far as the shell knows, until it lands
+    // elsewhere: closing must not wait for it to leave.
+    pinned = !pinned;
+    hover = false;
 }
 
 void CreditsEmblem::advance(int now) {
     const int dt = frameStep(lastTime, now);
-    if (hover) {
+    if (hover || pinned) {
         progress = std::min(1.0, progress + openingPerMillisecond * dt);
     } else {
         progress = std::max(0.0, progress - closingPerMillisecond * dt);

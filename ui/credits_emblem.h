@@ -12,23 +12,31 @@ namespace tessivo {
 // pointer rests on it the compasses open in 500 ms, turning half a turn about their bisector
 // on the way; fully open, two credit lines are written above the emblem. Away from the
 // pointer it closes in 200 ms. position is the centre of the ring.
+//
+// Where a press opens it (OverlaySettings::tapOpens), a press on the emblem pins it open; it
+// then holds the pointer everywhere, and the next press closes it.
 class CreditsEmblem : public Widget, public PointerHandler {
 public:
-    // Strictly inside radius 30 of the centre.
+    // Strictly inside radius 30 of the centre; for a finger, inside its bounds.
     bool contains(const Vec2& p) const override;
+    // The emblem's handler where contains(p), and everywhere while pinned.
     PointerHandler* target(const Vec2& p) override;
+    // The closed emblem's drawing and its hit circle (or the finger's square, if larger).
+    Rect bounds() const override;
     void draw() override;
 
     void onEnter() override { hover = true; }
     void onLeave() override { hover = false; }
+    // Where a press opens it: pins the emblem open, or closes it when pinned.
+    void onPress(const Vec2& p) override;
     // Closed, the credits hidden.
     void reset() override {
-        hover = false;
+        hover = pinned = false;
         progress = 0.0;
     }
 
     // Moves progress by the time since the previous frame: up by 0.002 per millisecond while
-    // hovered, down by 0.005 otherwise, within [0, 1].
+    // hovered or pinned, down by 0.005 otherwise, within [0, 1].
     void advance(int now);
     // Until fully open while hovered, or fully closed otherwise.
     bool animating() const override { return hover ? progress < 1.0 : progress > 0.0; }
@@ -37,6 +45,11 @@ public:
     bool showsCredits() const { return progress == 1.0; }
 
     bool hover = false;
+    // Opened by a press: it stays open until the next press.
+    bool pinned = false;
+    // The credit lines are written below the emblem instead of above it (an emblem at the top
+    // of the window).
+    bool creditsBelow = false;
     // The clock at the previous frame.
     int lastTime = 0;
     // 0 closed, 1 open.

@@ -3,19 +3,27 @@
 #include "scene/clock.h"
 #include "ui/frame_time.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tessivo {
 
 namespace {
-constexpr double outerRadiusSquared = 400.0;
+constexpr double outerRadius = 20.0;
 constexpr double knobDistance = 15.0;
 constexpr double slowestFlingSquared = 0.01; // (0.1 pixel per second)^2
 constexpr double slowestSpin = 0.01;         // radians per second
 } // namespace
 
 bool Dial::contains(const Vec2& p) const {
-    return lengthSquared(p - position) < outerRadiusSquared;
+    if (touchSide > 0.0) {
+        return bounds().contains(p);
+    }
+    return lengthSquared(p - position) < outerRadius * outerRadius;
+}
+
+Rect Dial::bounds() const {
+    return squareAround(position, std::max(outerRadius, touchSide / 2.0));
 }
 
 PointerHandler* Dial::target(const Vec2& p) {

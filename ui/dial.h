@@ -17,9 +17,11 @@ public:
     // Sets the angle and the start angle that reset returns to; a scene's constructor uses it.
     void setStartAngle(double a) { angle = startAngle = a; }
 
-    // Strictly inside the ring's outer radius of 20.
+    // Strictly inside the ring's outer radius of 20; for a finger, in its bounds.
     bool contains(const Vec2& p) const override;
     PointerHandler* target(const Vec2& p) override;
+    // The square around the ring, or the finger's square where that is larger.
+    Rect bounds() const override;
     void draw() override;
 
     void onEnter() override { hover = true; }

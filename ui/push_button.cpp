@@ -2,14 +2,23 @@
 
 #include "ui/control_colours.h"
 
+#include <algorithm>
+
 namespace tessivo {
 
 namespace {
-constexpr double hitRadiusSquared = 100.0;
+constexpr double hitRadius = 10.0;
 } // namespace
 
 bool PushButton::contains(const Vec2& p) const {
-    return lengthSquared(p - position) < hitRadiusSquared;
+    if (touchSide > 0.0) {
+        return bounds().contains(p);
+    }
+    return lengthSquared(p - position) < hitRadius * hitRadius;
+}
+
+Rect PushButton::bounds() const {
+    return squareAround(position, std::max(hitRadius, touchSide / 2.0));
 }
 
 PointerHandler* PushButton::target(const Vec2& p) {

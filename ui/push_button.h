@@ -12,9 +12,11 @@ namespace tessivo {
 class PushButton : public Widget, public PointerHandler {
 public:
     // The button takes the pointer strictly inside a circle of radius 10 around its centre, a
-    // little more than the square it draws.
+    // little more than the square it draws; for a finger, in its bounds.
     bool contains(const Vec2& p) const override;
     PointerHandler* target(const Vec2& p) override;
+    // The square around the hit circle, or the finger's square where that is larger.
+    Rect bounds() const override;
     void draw() override;
 
     // What a click does; nothing for the plain button.

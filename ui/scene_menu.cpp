@@ -1,37 +1,90 @@
 #include "ui/scene_menu.h"
 
+#include "scene/overlay_settings.h"
 #include "scene/scene_registry.h"
 #include "ui/frame_time.h"
+
+#include <algorithm>
 
 namespace tessivo {
 
 namespace {
-constexpr double squareRadiusSquared = 100.0;
+constexpr double squareRadius = 10.0;
 constexpr double openingPerMillisecond = 0.01;
-constexpr double rowHeight = 26.0;
-constexpr double textScale = 0.15;
+constexpr double plainRowHeight = 26.0;
+constexpr double plainTextScale = 0.15;
+constexpr double plainTextLift = 7.0;
+constexpr double smallestTextScale = 0.05;
 constexpr double textMargins = 20.0;
 constexpr double backgroundMargin = 5.0;
 } // namespace
 
 bool SceneMenu::contains(const Vec2& p) const {
-    return lengthSquared(p - position) < squareRadiusSquared;
+    if (touchSide > 0.0) {
+        return bounds().contains(p);
+    }
+    return lengthSquared(p - position) < squareRadius * squareRadius;
+}
+
+Rect SceneMenu::bounds() const {
+    return squareAround(position, std::max(squareRadius, touchSide / 2.0));
 }
 
 PointerHandler* SceneMenu::target(const Vec2& p) {
     pointer = p;
+    if (pinned) {
+        return this;
+    }
     if (openness == 0.0) {
         return contains(p) ? this : nullptr;
     }
     return p.x < position.x + listWidth ? this : nullptr;
 }
 
-void SceneMenu::onPress(const Vec2& /*p*/) {
-    SceneRegistry& registry = SceneRegistry::instance();
-    if (hovered >= 0 && hovered < registry.count()) {
-        registry.setCurrent(hovered);
+void SceneMenu::onLeave() {
+    if (!pinned) {
+        direction = -1.0;
     }
+}
+
+void SceneMenu::onPress(const Vec2& p) {
+    SceneRegistry& registry = SceneRegistry::instance();
+    if (!overlaySettings().tapOpens) {
+        if (hovered >= 0 && hovered < registry.count()) {
+            registry.setCurrent(hovered);
+        }
+        direction = -1.0;
+        return;
+    }
+    // A finger has shown no row before it presses: the row is the one under the press.
+    const int row = rowUnder(p);
+    if (row < 0 && !pinned && contains(p)) {
+        pinned = true;
+        direction = 1.0;
+        return;
+    }
+    close();
+    if (row >= 0) {
+        registry.setCurrent(row);
+    }
+}
+
+void SceneMenu::close() {
+    pinned = false;
     direction = -1.0;
+}
+
+int SceneMenu::rowUnder(const Vec2& p) const {
+    const int count = SceneRegistry::instance().count();
+    if (openness == 0.0 || count == 0) {
+        return -1;
+    }
+    const SceneMenuLayout layout = sceneMenuLayout(count, openness, widestTitle, geometry);
+    const double px = p.x - position.x;
+    if (px < layout.backgroundLeft || px > layout.backgroundRight) {
+        return -1;
+    }
+    return layout.rowAt(p.y - position.y);
 }
 
 void SceneMenu::reset() {
@@ -39,6 +92,7 @@ void SceneMenu::reset() {
     direction = -1.0;
     hovered = -1;
     listWidth = 0.0;
+    pinned = false;
 }
 
 bool SceneMenu::animating() const {
@@ -57,15 +111,27 @@ void SceneMenu::advance(int now) {
     }
 }
 
-SceneMenuLayout sceneMenuLayout(int rowCount, double openness, double widestTitle) {
+SceneMenuLayout sceneMenuLayout(int rowCount, double openness, double widestTitle,
+                                const SceneMenuGeometry& geometry) {
     SceneMenuLayout layout;
-    layout.textWidth = widestTitle * textScale + textMargins;
+    const double rowHeight = geometry.rowHeight;
+    if (geometry.room > 0.0 && widestTitle > 0.0) {
+        const double fitting = (geometry.room - textMargins) / widestTitle;
+        layout.textScale = std::clamp(fitting, smallestTextScale, plainTextScale);
+    }
+    // The titles keep their place in a taller row, and shrink towards its middle.
+    const double shrink = layout.textScale / plainTextScale;
+    layout.textLift = (rowHeight - plainRowHeight * shrink) / 2.0 + plainTextLift * shrink;
+    layout.textWidth = widestTitle * layout.textScale + textMargins;
     layout.rowWidth = static_cast<int>(layout.textWidth);
-    layout.backgroundBottom = 2.0 * rowHeight * openness - backgroundMargin;
-    layout.backgroundTop = (rowHeight * rowCount + 2.0 * rowHeight) * openness + backgroundMargin;
+    layout.backgroundLeft = -backgroundMargin;
+    layout.backgroundRight = layout.textWidth + backgroundMargin;
+    layout.backgroundBottom = geometry.baseRows * rowHeight * openness - backgroundMargin;
+    layout.backgroundTop =
+        (rowHeight * rowCount + geometry.baseRows * rowHeight) * openness + backgroundMargin;
     for (int i = 0; i < rowCount; ++i) {
-        // Row i sits k rows up, counting the two rows of space above the square.
-        const int k = rowCount + 1 - i;
+        // Row i sits k rows up, counting the rows of space above the square.
+        const double k = rowCount - 1 - i + geometry.baseRows;
         SceneMenuLayout::Row row;
         row.bottom = static_cast<int>(k * openness * rowHeight);
         row.top = static_cast<int>(openness * rowHeight + row.bottom);

@@ -1,5 +1,6 @@
 #include "ui/slider.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tessivo {
@@ -24,8 +25,14 @@ int wholePixel(double position) {
 } // namespace
 
 bool Slider::contains(const Vec2& p) const {
-    return left() - margin <= p.x && p.x <= right() + margin && position.y - margin <= p.y &&
-           p.y <= position.y + knobReach;
+    const Rect zone = bounds();
+    return zone.left <= p.x && p.x <= zone.right && zone.bottom <= p.y && p.y <= zone.top;
+}
+
+Rect Slider::bounds() const {
+    const double extra = std::max(0.0, touchSide - margin - knobReach) / 2.0;
+    return {left() - margin, position.y - margin - extra, right() + margin,
+            position.y + knobReach + extra};
 }
 
 PointerHandler* Slider::target(const Vec2& p) {

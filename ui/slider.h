@@ -13,9 +13,12 @@ namespace tessivo {
 // to right(); a value maps to one of those pixels and back.
 class Slider : public Widget, public PointerHandler {
 public:
-    // The track with 10 pixels to spare at each end and below, and 30 above, where the knob is.
+    // The track with 10 pixels to spare at each end and below, and 30 above, where the knob is;
+    // for a finger, as much more above and below as makes the zone touchSide high.
     bool contains(const Vec2& p) const override;
     PointerHandler* target(const Vec2& p) override;
+    // The zone that contains answers, which holds the whole drawing.
+    Rect bounds() const override;
     void draw() override;
 
     void onEnter() override { hover = true; }

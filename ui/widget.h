@@ -44,6 +44,9 @@ public:
     Vec2 offset;
     Vec2 position;
     int anchor = BottomLeft;
+    // The least side, in overlay units, of the area where the control takes the pointer: a
+    // finger's target. 0 keeps the control's own area.
+    double touchSide = 0.0;
     // A hidden control is not drawn, but it still takes part in hit testing.
     bool hidden = false;
 };

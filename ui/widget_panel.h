@@ -1,6 +1,7 @@
 #pragma once
 
 #include "math/vec2.h"
+#include "ui/overlay_layout.h"
 #include "ui/widget.h"
 
 #include <memory>
@@ -8,7 +9,9 @@
 
 namespace tessivo {
 
+class CreditsEmblem;
 class PointerHandler;
+class SceneMenu;
 
 // The ordered controls of one scene. Controls added first win hit tests; controls added later
 // are drawn on top.
@@ -30,8 +33,13 @@ public:
 
     // Every control back to its start values, the colour picker hidden.
     void reset();
-    // Places every control for an overlay of width x height units.
+    // Places every control for an overlay of width x height units: at their offsets from
+    // their corners, or (for fingers, or where the overlay settings ask the controls to fit a
+    // window that those places do not fit) in rows along the bottom edge, with the credits
+    // emblem at the bottom-right or, when the row is too full, the top-right corner.
     void layout(int width, int height);
+    // Closes a menu or an emblem that a press pinned open.
+    void closePinned();
 
     // Draws the controls that are not hidden, in order, with lighting and depth testing off.
     // The GL state it changes is restored afterwards.
@@ -40,7 +48,8 @@ public:
     bool animating() const;
 
     // The first control's answer, in the order added, that is not nullptr. Hidden controls
-    // answer too unless the overlay settings say otherwise.
+    // answer too unless the overlay settings say otherwise. A menu or emblem pinned open by a
+    // press answers first, everywhere.
     PointerHandler* target(const Vec2& p);
 
     // The controls that the scene added after the standard ones: how many, and control k
@@ -51,8 +60,25 @@ public:
     std::vector<std::unique_ptr<Widget>> widgets;
     // The background-colour control, also held in widgets; nullptr while the panel has none.
     Widget* colourPicker = nullptr;
+    // The standard menu and emblem, also held in widgets.
+    SceneMenu* sceneMenu = nullptr;
+    CreditsEmblem* creditsEmblem = nullptr;
+    // The height, in overlay units, that the last layout's rows of controls take at the bottom
+    // of the window: the 3D view keeps clear of it. 0 for the controls at their offsets.
+    double viewFloor = 0.0;
 
 private:
+    // Whether the controls at their offsets lie inside the window and clear of each other.
+    bool offsetsFit(int width, int height) const;
+    void layOutInRows(int width, int height);
+    // The controls of the bottom edge, from the left.
+    std::vector<Widget*> rowControls() const;
+    // What the row layout needs to know of this panel for a window of width x height units,
+    // its controls sized for the overlay settings.
+    RowLayoutRequest rowRequest(int width, int height);
+    // The scene menu's list for the rows below it and the window.
+    void fitMenu(int height, double gap);
+
     std::size_t standardControlCount = 0;
 };
 

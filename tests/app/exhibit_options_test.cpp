@@ -91,5 +91,16 @@ TEST(OverlayScale, FollowsTheHeightInQuartersFromOneToEight) {
     EXPECT_EQ(overlayScaleForHeight(100000), 8.0);
 }
 
+TEST(OverlayScale, KeepsATallNarrowWindow320UnitsWideAndAPageUnitACssPixel) {
+    EXPECT_EQ(overlayScaleForWindow(1920, 1080), 1.75);
+    EXPECT_EQ(overlayScaleForWindow(1080, 1920), 3.0);
+    EXPECT_EQ(overlayScaleForWindow(640, 1920), 2.0);
+    EXPECT_EQ(overlayScaleForWindow(100, 1920), 1.0);
+    overlaySettings().devicePixelRatio = 3.0; // a phone on its side: 844 x 390 CSS pixels
+    EXPECT_EQ(overlayScaleForWindow(2532, 1170), 3.0);
+    EXPECT_EQ(overlayScaleForWindow(1170, 2532), 3.5);
+    overlaySettings() = OverlaySettings{};
+}
+
 } // namespace
 } // namespace tessivo

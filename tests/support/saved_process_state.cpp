@@ -59,7 +59,7 @@ std::function<void()> controlRestorer(Widget* w) {
 
 SavedProcessState::SavedProcessState()
     : currentIndex(SceneRegistry::instance().currentIndex()), shell(shellState()),
-      overlay(overlaySettings()), background(backgroundColour) {
+      overlay(overlaySettings()), view(viewSettings()), background(backgroundColour) {
     SceneRegistry& registry = SceneRegistry::instance();
     for (int i = 0; i < registry.count(); ++i) {
         showList.push_back(registry.sceneAt(i));
@@ -105,6 +105,7 @@ SavedProcessState::~SavedProcessState() {
     registry.setCurrent(currentIndex);
     shellState() = shell;
     overlaySettings() = overlay;
+    viewSettings() = view;
     backgroundColour = background;
 }
 

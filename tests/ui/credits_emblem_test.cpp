@@ -1,3 +1,4 @@
+#include "scene/overlay_settings.h"
 #include "tests/ui/controls_fixture.h"
 #include "ui/credits_emblem.h"
 
@@ -72,6 +73,21 @@ TEST_F(EmblemByPointer, AnimatesUntilFullyOpenOrClosed) {
     EXPECT_TRUE(emblem()->showsCredits());
     hover({600, 300});
     EXPECT_EQ(animatedFrames(*emblem(), progress, 50), 4);
+    EXPECT_EQ(emblem()->progress, 0.0);
+}
+
+TEST_F(EmblemByPointer, WhereAPressOpensItATapShowsTheCreditsAndTheNextTapAnywhereHidesThem) {
+    overlaySettings().tapOpens = true;
+    frame();
+    clickAt({745, 36});
+    hover({300, 300});
+    frame(250);
+    frame(260);
+    EXPECT_TRUE(emblem()->showsCredits());
+    EXPECT_EQ(current().target({60, 20}), emblem()); // even over the next arrow
+    clickAt({60, 20});
+    EXPECT_EQ(SceneRegistry::instance().currentIndex(), 0);
+    frame(200);
     EXPECT_EQ(emblem()->progress, 0.0);
 }
 

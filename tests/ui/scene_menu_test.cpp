@@ -1,3 +1,4 @@
+#include "scene/overlay_settings.h"
 #include "tests/ui/controls_fixture.h"
 #include "ui/scene_menu.h"
 #include "ui/scene_step_button.h"
@@ -63,6 +64,27 @@ TEST_F(MenuByPointer, AnimatesUntilFullyOpenOrClosed) {
     hover({300, 300});
     EXPECT_EQ(animatedFrames(*menu(), openness, 30), 4);
     EXPECT_EQ(menu()->openness, 0.0);
+}
+
+// Where a press opens the menu (the exhibit's setting): a finger presses as it arrives.
+TEST_F(MenuByPointer, ATapOpensItUntilATapChoosesATitleOrLandsOutside) {
+    overlaySettings().tapOpens = true;
+    for (const bool choose : {false, true}) {
+        frame(20);
+        clickAt({20, 20});
+        hover({600, 300}); // the finger's pointer stays where it lifted, or goes anywhere
+        for (int i = 0; i < 5; ++i) {
+            frame(20);
+        }
+        ASSERT_EQ(menu()->openness, 1.0);
+        EXPECT_EQ(current().target({600, 300}), menu());
+        // A tap on the third row (78..104 above the square), or far from the list.
+        const Vec2 tap = choose ? Vec2{30, 20 + 90} : Vec2{600, 300};
+        clickAt(tap);
+        EXPECT_FALSE(menu()->pinned);
+        EXPECT_EQ(currentIndex(), choose ? 2 : 0);
+        EXPECT_EQ(menu()->direction, -1.0);
+    }
 }
 
 TEST(MenuLayout, FourRowsAndTheirBackground) {

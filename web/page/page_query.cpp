@@ -54,8 +54,9 @@ const char* argumentFor(const std::string& name) {
 
 } // namespace
 
-std::vector<std::string> exhibitArguments(const std::string& query) {
+std::vector<std::string> exhibitArguments(const std::string& query, bool coarsePointer) {
     std::vector<std::string> arguments;
+    bool touch = coarsePointer;
     std::size_t start = !query.empty() && query[0] == '?' ? 1 : 0;
     while (start < query.size()) {
         std::size_t end = query.find('&', start);
@@ -65,14 +66,20 @@ std::vector<std::string> exhibitArguments(const std::string& query) {
         const std::string pair = query.substr(start, end - start);
         const std::size_t equals = pair.find('=');
         if (equals != std::string::npos) {
-            const char* argument = argumentFor(percentDecoded(pair.substr(0, equals)));
+            const std::string name = percentDecoded(pair.substr(0, equals));
+            const char* argument = argumentFor(name);
             const std::string value = percentDecoded(pair.substr(equals + 1));
-            if (argument != nullptr && !value.empty()) {
+            if (name == "touch" && (value == "0" || value == "1")) {
+                touch = value == "1";
+            } else if (argument != nullptr && !value.empty()) {
                 arguments.push_back(argument);
                 arguments.push_back(value);
             }
         }
         start = end + 1;
+    }
+    if (touch) {
+        arguments.push_back("--touch");
     }
     return arguments;
 }

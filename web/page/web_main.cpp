@@ -3,10 +3,12 @@
 // timers, the keys and the clock. The pointer callbacks that the program registers come here
 // instead (web/page/pointer_callbacks.h) and are called from the browser's own mouse events,
 // because the toolkit hands motion callbacks the previous position instead of the current one.
-// On a touch screen the toolkit turns the first finger's touches into mouse events at the
-// finger's position, so one finger drags and a tap presses like the mouse.
+// Every finger's touches go to the exhibit from the browser's touch events; the toolkit's own
+// translation of the first finger into mouse events is switched off.
 
 #include "app/exhibit.h"
+#include "app/layout_report.h"
+#include "scene/overlay_settings.h"
 #include "web/page/page_query.h"
 #include "web/page/pointer_callbacks.h"
 
@@ -100,6 +102,50 @@ void pointerUp(long clientX, long clientY) {
     mouse(GLUT_UP, x, y);
 }
 
+TouchPhase phaseOf(int type) {
+    switch (type) {
+    case EMSCRIPTEN_EVENT_TOUCHSTART:
+        return TouchPhase::Start;
+    case EMSCRIPTEN_EVENT_TOUCHMOVE:
+        return TouchPhase::Move;
+    case EMSCRIPTEN_EVENT_TOUCHEND:
+        return TouchPhase::End;
+    default:
+        return TouchPhase::Cancel;
+    }
+}
+
+// Only a touch's start is cancelled, which keeps the browser from making mouse events of a
+// tap. A touch's end may not be cancelable, and cancelling it anyway fills the console with
+// the browser's complaints; the canvas's touch-action keeps the page from scrolling.
+EM_BOOL onTouch(int type, const EmscriptenTouchEvent* event, void*) {
+    const TouchPhase phase = phaseOf(type);
+    for (int i = 0; i < event->numTouches; ++i) {
+        const EmscriptenTouchPoint& touch = event->touches[i];
+        if (!touch.isChanged) {
+            continue;
+        }
+        int x = 0;
+        int y = 0;
+        toWindow(touch.clientX, touch.clientY, x, y);
+        exhibitTouch(phase, static_cast<int>(touch.identifier), x, y);
+    }
+    return phase == TouchPhase::Start ? EM_TRUE : EM_FALSE;
+}
+
+// A notch of a mouse wheel zooms by a tenth; a trackpad's small steps zoom by as much as they
+// scroll, a hundred pixels making a notch.
+EM_BOOL onWheel(int, const EmscriptenWheelEvent* event, void*) {
+    double notches = event->deltaY / 100.0;
+    if (event->deltaMode == DOM_DELTA_LINE) {
+        notches = event->deltaY / 3.0;
+    } else if (event->deltaMode == DOM_DELTA_PAGE) {
+        notches = event->deltaY;
+    }
+    exhibitZoom(std::pow(1.1, -std::clamp(notches, -4.0, 4.0)));
+    return EM_TRUE;
+}
+
 EM_BOOL onMouse(int type, const EmscriptenMouseEvent* event, void*) {
     switch (type) {
     case EMSCRIPTEN_EVENT_MOUSEDOWN:
@@ -124,6 +170,7 @@ void fitCanvas() {
     double cssHeight = 0.0;
     emscripten_get_element_css_size(canvasSelector, &cssWidth, &cssHeight);
     const double ratio = emscripten_get_device_pixel_ratio();
+    overlaySettings().devicePixelRatio = ratio;
     const int width = std::max(1, static_cast<int>(std::lround(cssWidth * ratio)));
     const int height = std::max(1, static_cast<int>(std::lround(cssHeight * ratio)));
     if (width != glutGet(GLUT_WINDOW_WIDTH) || height != glutGet(GLUT_WINDOW_HEIGHT)) {
@@ -160,7 +207,16 @@ void startPage(void*) {
     if (exhibitEnded) {
         return; // no window to fit
     }
+    // The toolkit's listeners turn the first finger into mouse events and cancel every touch's
+    // end, cancelable or not.
+    emscripten_run_script("['touchstart', 'touchmove', 'touchend'].forEach(function (type) {"
+                          "  window.removeEventListener(type, GLUT.touchHandler, true); });");
     const char* document = EMSCRIPTEN_EVENT_TARGET_DOCUMENT;
+    emscripten_set_touchstart_callback(canvasSelector, nullptr, EM_FALSE, onTouch);
+    emscripten_set_touchmove_callback(canvasSelector, nullptr, EM_FALSE, onTouch);
+    emscripten_set_touchend_callback(canvasSelector, nullptr, EM_FALSE, onTouch);
+    emscripten_set_touchcancel_callback(canvasSelector, nullptr, EM_FALSE, onTouch);
+    emscripten_set_wheel_callback(canvasSelector, nullptr, EM_FALSE, onWheel);
     emscripten_set_mousedown_callback(canvasSelector, nullptr, EM_FALSE, onMouse);
     emscripten_set_mousemove_callback(document, nullptr, EM_FALSE, onMouse);
     emscripten_set_mouseup_callback(document, nullptr, EM_FALSE, onMouse);
@@ -173,8 +229,10 @@ void startPage(void*) {
 // the address.
 std::vector<std::string> commandLine() {
     std::vector<std::string> arguments{"tessivo-exhibit", "--window", "800x600"};
+    const bool coarsePointer =
+        emscripten_run_script_int("matchMedia('(pointer: coarse)').matches ? 1 : 0") != 0;
     for (std::string& argument :
-         exhibitArguments(emscripten_run_script_string("location.search"))) {
+         exhibitArguments(emscripten_run_script_string("location.search"), coarsePointer)) {
         arguments.push_back(std::move(argument));
     }
     return arguments;
@@ -201,9 +259,17 @@ void pageMotionFunc(void (*callback)(int x, int y)) {
 void pagePassiveMotionFunc(void (*callback)(int x, int y)) {
     tessivo::callbacks.passiveMotion = callback;
 }
+
+// The program's own layout of the controls (layoutReport), for the page's tests.
+EMSCRIPTEN_KEEPALIVE const char* pageLayout() {
+    static std::string report;
+    report = tessivo::layoutReport();
+    return report.c_str();
+}
 }
 
 int main() {
+    tessivo::overlaySettings().devicePixelRatio = emscripten_get_device_pixel_ratio();
     std::vector<std::string> arguments = tessivo::commandLine();
     std::vector<char*> argv;
     for (std::string& argument : arguments) {

@@ -7,9 +7,12 @@ Checks that each scene of the show list renders like tessivo-snapshot's picture 
 next arrow steps the scene, that a drag turns the object, that a tap and a click on a region of
 Moebius6's map colour it and take the colour off again at a device pixel ratio of 2, that a
 still page draws no frames while the pointer over the menu does, that the title and help stand
-at the top with the tour playing and a captions file of the site taking the title's place, and
-that the console shows no error. The cases that compare pictures with tessivo-snapshot's, which
-draws neither texts nor tour, turn both off (texts=off&tour=0).
+at the top with the tour playing and a captions file of the site taking the title's place, that
+on phones and a tablet every finger target is large enough and the menu, the slider, the view
+and the pinch work by touch, that the page tells what it loads and why it cannot run without
+WebGL, and that the console shows no error. The cases that compare pictures with
+tessivo-snapshot's, which draws neither texts nor tour, turn both off (texts=off&tour=0), as do
+the touch cases, which compare pictures before and after a pinch.
 With --frame-rates it checks nothing and prints each show-list scene's frame rate at 800 x 600.
 Needs Debian's python3 (python3-websocket, python3-pil) and chromium.
 """
@@ -81,6 +84,8 @@ class Browser:
         self.socket = websocket.create_connection(page["webSocketDebuggerUrl"], timeout=TIMEOUT)
         self.next_id = 0
         self.errors = []
+        # Every message of the console, of any level, and every intervention of the browser.
+        self.messages = []
         for domain in ("Runtime", "Log", "Page"):
             self.call(f"{domain}.enable")
         self.pixel_ratio(1)
@@ -107,6 +112,11 @@ class Browser:
 
     def note(self, event):
         method, params = event.get("method"), event.get("params", {})
+        if method == "Runtime.consoleAPICalled":
+            self.messages.append(" ".join(str(a.get("value", a.get("description")))
+                                          for a in params["args"]))
+        elif method in ("Log.entryAdded", "Runtime.exceptionThrown"):
+            self.messages.append(str(params))
         if method == "Runtime.consoleAPICalled" and params["type"] in ("error", "assert"):
             self.errors.append(" ".join(str(a.get("value", a.get("description")))
                                         for a in params["args"]))
@@ -131,7 +141,7 @@ class Browser:
 
     def open(self, url, touch=False):
         # The toolkit looks for a touch screen once, at start-up.
-        self.call("Emulation.setTouchEmulationEnabled", enabled=touch, maxTouchPoints=1)
+        self.call("Emulation.setTouchEmulationEnabled", enabled=touch, maxTouchPoints=5)
         self.call("Page.navigate", url=url)
         deadline = time.time() + TIMEOUT
         while not self.evaluate("typeof Module !== 'undefined' && Module.calledRun === true"):
@@ -176,6 +186,37 @@ class Browser:
         self.call("Input.dispatchTouchEvent", type="touchStart", touchPoints=touch)
         self.call("Input.dispatchTouchEvent", type="touchEnd", touchPoints=[])
 
+    def fingers(self, kind, *points):
+        """Touch points (CSS pixels) down or moved, each finger by its place in the list."""
+        self.call("Input.dispatchTouchEvent", type=kind,
+                  touchPoints=[{"x": x, "y": y, "id": i + 1} for i, (x, y) in enumerate(points)])
+
+    def slide(self, starts, ends, steps=4):
+        """The fingers land at starts, move in steps to ends and lift."""
+        self.fingers("touchStart", *starts)
+        for step in range(1, steps + 1):
+            self.fingers("touchMove", *[(a[0] + (b[0] - a[0]) * step / steps,
+                                         a[1] + (b[1] - a[1]) * step / steps)
+                                        for a, b in zip(starts, ends)])
+        self.call("Input.dispatchTouchEvent", type="touchEnd", touchPoints=[])
+
+    def device(self, width, height, ratio, mobile):
+        self.call("Emulation.setDeviceMetricsOverride",
+                  width=width, height=height, deviceScaleFactor=ratio, mobile=mobile)
+
+    def layout(self):
+        """The program's own layout (app/layout_report.h): the header's words, and per target
+        its scene, name, box (x, y, width, height in canvas pixels, y down) and value."""
+        lines = self.evaluate("Module.UTF8ToString(Module._pageLayout())").splitlines()
+        header = lines[0].split()
+        targets = []
+        for line in lines[1:]:
+            words = line.split()
+            targets.append({"scene": words[1], "name": words[2],
+                            "box": tuple(float(w) for w in words[3:7]),
+                            "value": float(words[7]) if len(words) > 7 else None})
+        return dict(zip(header[::2], header[1::2])), targets
+
     def drag(self, start, end):
         """Presses at start, moves to end in one step, rests there so that the release leaves
         nothing spinning, and releases."""
@@ -186,10 +227,58 @@ class Browser:
         time.sleep(0.3)
         self.mouse("mouseReleased", end)
 
-    def picture(self):
-        self.frames(5)
-        data = self.call("Page.captureScreenshot", format="png")["data"]
+    def picture(self, css=None):
+        """The page's picture; with css (width, height, device pixel ratio), one pixel per CSS
+        pixel, which is several times quicker to take on a sharp screen."""
+        self.frames(5 if css is None else 2)
+        clip = {} if css is None else {"clip": {"x": 0, "y": 0, "width": css[0],
+                                                "height": css[1], "scale": 1 / css[2]}}
+        data = self.call("Page.captureScreenshot", format="png", **clip)["data"]
         return Image.open(io.BytesIO(base64.b64decode(data))).convert("RGB")
+
+
+# Phones and a tablet, in CSS pixels with their device pixel ratios.
+TOUCH_SCREENS = [(390, 844, 3), (844, 390, 2), (320, 568, 2), (768, 1024, 1)]
+FINGER = 44  # CSS pixels: the least side of a finger's target
+BACKGROUND = (9, 48, 75)
+
+
+def centre(box):
+    return (box[0] + box[2] / 2, box[1] + box[3] / 2)
+
+
+def overlapping(a, b):
+    return a[0] < b[0] + b[2] and b[0] < a[0] + a[2] and a[1] < b[1] + b[3] and b[1] < a[1] + a[3]
+
+
+def layout_faults(targets, width, height, ratio):
+    """What breaks the rules for fingers among the laid-out targets: a side under 44 CSS
+    pixels, two targets of one scene at rest overlapping, a target (or a row of the open menu)
+    outside the canvas."""
+    faults = []
+    for t in targets:
+        x, y, w, h = (v / ratio for v in t["box"])
+        label = f"{t['scene']} {t['name']}"
+        if min(w, h) < FINGER - 0.01:
+            faults.append(f"{label} is {w:.1f} x {h:.1f} CSS px")
+        if x < 0 or y < 0 or x + w > width + 0.01 or y + h > height + 0.01:
+            faults.append(f"{label} lies outside the canvas")
+    resting = [t for t in targets if not t["name"].startswith("menu.row")]
+    for i, a in enumerate(resting):
+        for b in resting[i + 1:]:
+            if a["scene"] == b["scene"] and overlapping(a["box"], b["box"]):
+                faults.append(f"{a['scene']} {a['name']} overlaps {b['name']}")
+    return faults
+
+
+def object_box(picture, cover):
+    """The bounding box (left, top, right, bottom) of the pixels that differ from the
+    background outside the given boxes, or None."""
+    mask = ImageChops.difference(picture, Image.new("RGB", picture.size, BACKGROUND))
+    mask = mask.convert("L").point(lambda v: 255 if v > CHANNEL_TOLERANCE else 0)
+    for x, y, w, h in cover:
+        mask.paste(0, (int(x) - 2, int(y) - 2, int(x + w) + 3, int(y + h) + 3))
+    return mask.getbbox()
 
 
 def differing_pixels(a, b):
@@ -258,7 +347,7 @@ class Run:
         # scale is 2, while the map's regions keep their place: a tap still picks the region
         # under the finger.
         self.browser.pixel_ratio(2)
-        self.page(f"{PLAIN}attract=0&scenes=Moebius6", touch=True)
+        self.page(f"{PLAIN}attract=0&scenes=Moebius6&touch=0", touch=True)
         plain = self.browser.picture()
         self.browser.tap(MAP_REGION)
         coloured = self.browser.picture()
@@ -314,6 +403,118 @@ class Run:
         changed = differing_pixels(german.crop(rows), italian.crop(rows))
         self.check("captions", changed > 300, f"{changed} pixels of the title changed")
 
+    def touch_screens(self):
+        """On each phone and tablet, by touch alone: the layout's targets, the menu, the
+        finished bottle inside the canvas, a pinch that grows it and turns nothing, a finger
+        drag that closes the bottle, and not a line in the console."""
+        self.browser.messages.clear()
+        for width, height, ratio in TOUCH_SCREENS:
+            self.browser.device(width, height, ratio, True)
+            self.page(f"{PLAIN}attract=0&idle-reset=0", touch=True)
+            self.touch_screen(f"{width}x{height}", width, height, ratio)
+        self.browser.pixel_ratio(1)
+        self.check("touch-console", not self.browser.messages,
+                   "; ".join(self.browser.messages) or "no message")
+
+    def touch_screen(self, size, width, height, ratio):
+        browser = self.browser
+        header, targets = browser.layout()
+        faults = layout_faults(targets, width, height, ratio)
+        smallest = min(min(t["box"][2], t["box"][3]) / ratio for t in targets)
+        self.check(f"touch-layout-{size}", not faults,
+                   "; ".join(faults) or f"the smallest target is {smallest:.1f} CSS px")
+
+        def place(scene, name):
+            box = next(t["box"] for t in targets if t["scene"] == scene and t["name"] == name)
+            return tuple(v / ratio for v in centre(box))
+
+        def choose(row):
+            browser.tap(place("KleinBottle1", "menu"))
+            browser.frames(2)
+            time.sleep(0.15)  # the menu unfolds in 100 ms
+            browser.frames(1)
+            browser.tap(place("KleinBottle1", f"menu.row{row}"))
+            return browser.layout()[0]["current"]
+
+        shown = choose(1)
+        self.check(f"touch-menu-{size}", shown == SHOW_LIST[1], f"the tap showed {shown}")
+        cover = [t["box"] for t in targets if t["scene"] == SHOW_LIST[1]]
+        css = (width, height, ratio)
+        bottle = browser.picture(css)
+        bottle.save(os.path.join(self.arguments.out, f"touch-{size}-bottle.png"))
+        scale = bottle.width / width
+        box = object_box(bottle, [tuple(v * scale / ratio for v in c) for c in cover])
+        inside = box is not None and box[0] > 0 and box[1] > 0 and box[2] < bottle.width and \
+            box[3] < bottle.height
+        self.check(f"touch-bottle-inside-{size}", inside, f"the bottle spans {box}")
+
+        # Two fingers apart about the middle of the view and back: the bottle grows, and once
+        # the fingers come back it is the picture it was, turned by nothing.
+        middle = ((box[0] + box[2]) / 2 / scale, (box[1] + box[3]) / 2 / scale)
+        near = [(middle[0] - 20, middle[1]), (middle[0] + 20, middle[1])]
+        far = [(middle[0] - 50, middle[1]), (middle[0] + 50, middle[1])]
+        browser.slide(near, far)
+        grown = browser.picture(css)
+        grown_box = object_box(grown, [tuple(v * scale / ratio for v in c) for c in cover])
+        browser.slide(far, near)
+        back = differing_pixels(browser.picture(css), bottle)
+        growth = (grown_box[2] - grown_box[0]) / (box[2] - box[0]) if grown_box else 0
+        self.check(f"touch-pinch-{size}", growth > 1.5 and back <= ACCEPTED_SHARE * bottle.width *
+                   bottle.height, f"{growth:.2f} times as wide; {back} pixels differ after")
+
+        # A finger drag from the slider's left end well past its right end closes the bottle.
+        shown = choose(0)
+        slider = next(t["box"] for t in targets
+                      if t["scene"] == SHOW_LIST[0] and t["name"] == "control0")
+        x, y, w, h = (v / ratio for v in slider)
+        browser.slide([(x + 4, y + h / 2)], [(x + w + 40, y + h / 2)])
+        value = next(t["value"] for t in browser.layout()[1]
+                     if t["scene"] == SHOW_LIST[0] and t["name"] == "control0")
+        self.check(f"touch-slider-{size}", shown == SHOW_LIST[0] and value == 1.0,
+                   f"{shown}: the slider at {value}")
+
+    def start_screen(self):
+        """While the program downloads, its name and a bar that fills; without WebGL one
+        sentence and no download at all."""
+        browser = self.browser
+        browser.call("Network.enable")
+        browser.call("Network.setCacheDisabled", cacheDisabled=True)  # the program is loaded
+        browser.call("Network.emulateNetworkConditions", offline=False, latency=0,
+                     downloadThroughput=300_000, uploadThroughput=-1)
+        browser.call("Page.navigate", url=f"{self.address}?attract=0")
+        seen, deadline = [], time.time() + TIMEOUT
+        while time.time() < deadline:
+            state = browser.evaluate(
+                "(start => start && [start.innerText, document.getElementById('download').value,"
+                " getComputedStyle(start).display])(document.getElementById('start'))")
+            if state:
+                seen.append(state)
+                if state[2] == "none":
+                    break
+            time.sleep(0.05)
+        browser.call("Network.emulateNetworkConditions", offline=False, latency=0,
+                     downloadThroughput=-1, uploadThroughput=-1)
+        browser.call("Network.setCacheDisabled", cacheDisabled=False)
+        filling = [v for text, v, _ in seen if text.strip() == "Tessivo" and 0 < v < 1]
+        self.check("start-progress", filling and seen and seen[-1][2] == "none",
+                   f"the bar stood at {len(filling)} values between 0 and 1 before the start")
+
+        script = browser.call("Page.addScriptToEvaluateOnNewDocument", source="""
+            const getContext = HTMLCanvasElement.prototype.getContext;
+            HTMLCanvasElement.prototype.getContext = function (kind, ...rest) {
+                return /webgl/.test(kind) ? null : getContext.call(this, kind, ...rest);
+            };""")["identifier"]
+        browser.call("Page.navigate", url=f"{self.address}?attract=0&lang=en")
+        time.sleep(1.0)
+        text, loaded = browser.evaluate(
+            "[document.getElementById('start').innerText, performance.getEntriesByType("
+            "'resource').some(r => /tessivo\\.(js|wasm)/.test(r.name))]")
+        browser.call("Page.removeScriptToEvaluateOnNewDocument", identifier=script)
+        sentences = text.strip().split("\n")[-1]
+        self.check("start-without-webgl",
+                   "cannot show 3D graphics" in text and not loaded and sentences.count(".") == 1,
+                   f"{text.strip()!r}; program downloaded: {loaded}")
+
     def console(self):
         self.check("console", not self.browser.errors,
                    "; ".join(self.browser.errors) or "no error")
@@ -358,6 +559,8 @@ def main():
             run.map_region()
             run.still_page()
             run.texts_and_tour()
+            run.touch_screens()
+            run.start_screen()
             run.console()
         finally:
             browser.close()

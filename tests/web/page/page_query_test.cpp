@@ -30,5 +30,13 @@ TEST(PageQuery, DefaultsHoldForWhatIsNotGiven) {
               (Arguments{"--attract", "10"}));
 }
 
+TEST(PageQuery, FingersWhereThePointerIsCoarseUnlessTheAddressSaysOtherwise) {
+    EXPECT_EQ(exhibitArguments("?lang=en", true), (Arguments{"--language", "en", "--touch"}));
+    EXPECT_EQ(exhibitArguments("?touch=0", true), Arguments{});
+    EXPECT_EQ(exhibitArguments("?touch=1&attract=0", false),
+              (Arguments{"--attract", "0", "--touch"}));
+    EXPECT_EQ(exhibitArguments("?touch=yes", false), Arguments{});
+}
+
 } // namespace
 } // namespace tessivo
