@@ -36,9 +36,10 @@ bool fitsOneRow(const RowLayoutRequest& request) {
 
 RowLayout rowLayout(const RowLayoutRequest& request) {
     RowLayout layout;
-    layout.emblemAtTop = request.emblemAtTop || !fitsOneRow(request);
+    const bool leavesRow = request.emblemAtTop || !fitsOneRow(request);
+    layout.emblemAtTop = leavesRow && !request.emblemOverRows;
     RowLayoutRequest flowing = request;
-    if (!layout.emblemAtTop) {
+    if (!leavesRow) {
         flowing.width -= request.emblem.width() + request.gap;
     }
     layout.positions.resize(request.controls.size());
@@ -60,6 +61,11 @@ RowLayout rowLayout(const RowLayoutRequest& request) {
     }
     // Whole units towards the inside, so that the emblem stays within the margins.
     const double emblemX = std::floor(request.width - request.margin - request.emblem.right);
+    if (leavesRow && request.emblemOverRows) {
+        layout.emblem = {emblemX, std::ceil(layout.rowsTop + request.gap - request.emblem.bottom)};
+        layout.rowsTop = layout.emblem.y + request.emblem.top;
+        return layout;
+    }
     layout.emblem =
         layout.emblemAtTop
             ? Vec2{emblemX, std::floor(request.height - request.margin - request.emblem.top)}

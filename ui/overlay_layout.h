@@ -22,6 +22,10 @@ struct RowLayoutRequest {
     // The emblem goes to the top-right corner even where this row would hold it (because the
     // row of another scene does not, and the emblem should not jump between scenes).
     bool emblemAtTop = false;
+    // Where the emblem leaves the row, it stands at the right just above the rows instead of in
+    // the top-right corner: on a screen taller than wide, whose narrow top the scene's title
+    // needs whole, while its height has room for another row.
+    bool emblemOverRows = false;
 };
 
 // Whether the controls and the emblem fit in one row.
@@ -34,7 +38,7 @@ struct RowLayout {
     // The emblem went to the top-right corner, because the controls and the emblem do not fit
     // in one row.
     bool emblemAtTop = false;
-    // The top edge of the highest row of controls.
+    // The top edge of the highest row of controls (with the emblem, where it stands over them).
     double rowsTop = 0.0;
 };
 
@@ -42,8 +46,9 @@ struct RowLayout {
 // apart, each row as full as the width allows and its controls centred on the row's middle
 // line; the next row starts gap above the highest control of the row below. When all controls
 // and the emblem fit in one row (and the request does not send the emblem to the top), the
-// emblem takes the bottom-right corner; otherwise it moves to the top-right corner and the rows
-// have the whole width. A control wider than the window has a row to itself.
+// emblem takes the bottom-right corner; otherwise the rows have the whole width and the emblem
+// moves to the top-right corner, or where the request asks, to the right just above the rows. A
+// control wider than the window has a row to itself.
 RowLayout rowLayout(const RowLayoutRequest& request);
 
 } // namespace tessivo

@@ -132,6 +132,7 @@ RowLayoutRequest WidgetPanel::rowRequest(int width, int height) {
     }
     creditsEmblem->touchSide = side;
     request.emblem = relativeBounds(*creditsEmblem);
+    request.emblemOverRows = height > width;
     return request;
 }
 

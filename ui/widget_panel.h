@@ -36,7 +36,8 @@ public:
     // Places every control for an overlay of width x height units: at their offsets from
     // their corners, or (for fingers, or where the overlay settings ask the controls to fit a
     // window that those places do not fit) in rows along the bottom edge, with the credits
-    // emblem at the bottom-right or, when the row is too full, the top-right corner.
+    // emblem at the bottom-right or, when the row is too full, the top-right corner (on a
+    // window taller than wide, at the right just above the rows).
     void layout(int width, int height);
     // Closes a menu or an emblem that a press pinned open.
     void closePinned();

@@ -88,7 +88,7 @@ TEST_P(TouchScreen, TargetsForFingersAndAPressOpensTheMenu) {
     }
 
     // A press on the closed square opens the menu, which stays open with the pointer gone
-    // to the right of its list.
+    // to the right of its list and above it, over no row.
     const Box* square = layout.find("KleinBottle1", "menu");
     const Box* row = layout.find("KleinBottle1", "menu.row0");
     ASSERT_TRUE(square && row);
@@ -97,7 +97,7 @@ TEST_P(TouchScreen, TargetsForFingersAndAPressOpensTheMenu) {
     EXPECT_EQ(around(screenshot(server, window), menuYellow, rowsX, rowsY, 8, 20), 0);
     click(server, window, int(square->x + square->w / 2), int(square->y + square->h / 2));
     movePointer(server, window, std::min(screen.width - 3, int(row->x + row->w + 10)),
-                screen.height / 2);
+                std::max(3, int(row->y) - 30));
     sleepMilliseconds(400);
     EXPECT_GT(around(screenshot(server, window), menuYellow, rowsX, rowsY, 8, 20), 100);
     EXPECT_TRUE(program->running()) << program->standardError();

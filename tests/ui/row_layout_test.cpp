@@ -59,6 +59,18 @@ TEST(RowLayout, AFullRowSendsTheEmblemToTheTopAndWrapsClearOfEachOther) {
     EXPECT_EQ(layout.rowsTop, 105);
 }
 
+TEST(RowLayout, UprightAFullRowPutsTheEmblemOverTheRowsKeepingTheTopFree) {
+    const std::vector<Rect> controls{square, square, square, slider, slider, square};
+    RowLayoutRequest r = request(320, 480, controls);
+    r.emblemOverRows = true;
+    const RowLayout layout = rowLayout(r);
+    EXPECT_FALSE(layout.emblemAtTop);
+    // At the right, 6 above the second row's top at 105; the rows' top is now the emblem's.
+    EXPECT_EQ(layout.emblem, (Vec2{250, 141}));
+    EXPECT_EQ(layout.rowsTop, 200);
+    EXPECT_EQ(layout.positions[4], rowLayout(request(320, 480, controls)).positions[4]);
+}
+
 TEST(RowLayout, TheEmblemGoesUpWhenAskedEvenWhereTheRowHoldsIt) {
     RowLayoutRequest r = request(800, 600, {square});
     EXPECT_TRUE(fitsOneRow(r));
