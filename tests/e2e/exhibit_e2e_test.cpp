@@ -174,6 +174,27 @@ TEST_F(ExhibitScreen, AtScaleTwoAClickColoursTheMapRegionUnderIt) {
     EXPECT_GT(region.g, region.b + 40);
 }
 
+// Where the plain program's window and scale fit, with neither texts nor tour, the exhibit
+// draws exactly what tessivo draws.
+TEST_F(ExhibitScreen, InThePlainProgramsWindowItDrawsWhatTessivoDraws) {
+    const auto pictureOf = [&](const std::string& path, const std::vector<std::string>& options) {
+        Program shown(server, path, options);
+        const std::string id = waitForWindow(server, "Tessivo", 20000);
+        EXPECT_FALSE(id.empty()) << shown.standardError();
+        sleepMilliseconds(500);
+        screenshot(server, id); // puts the window at (0, 0)
+        sleepMilliseconds(300);
+        return screenshot(server, id);
+    };
+    const Image plain = pictureOf(TESSIVO_BINARY, {});
+    const Image exhibit =
+        pictureOf(TESSIVO_EXHIBIT, {"--window", "800x600", "--scale", "1", "--attract", "0",
+                                    "--tour", "0", "--texts", "off"});
+    ASSERT_EQ(exhibit.width, plain.width);
+    ASSERT_EQ(exhibit.height, plain.height);
+    EXPECT_EQ(exhibit.countDifferent(plain, 0), 0);
+}
+
 TEST_F(ExhibitScreen, LeftAloneItReturnsToTheStartPicture) {
     ASSERT_NO_FATAL_FAILURE(start({"--idle-reset", "4", "--attract", "0", "--tour", "0"}));
     const Image atStart = screenshot(server, window);
