@@ -2,7 +2,7 @@
 
 #include "math/angles.h"
 #include "scene/rotation_controller.h"
-#include "surfaces/moebius/appearance_row.h"
+#include "surfaces/drawing/appearance_row.h"
 #include "surfaces/moebius/middle_piece_row.h"
 #include "surfaces/moebius/wheel_button.h"
 #include "ui/dial.h"
@@ -15,12 +15,13 @@ namespace tessivo {
 
 namespace {
 
+// The band's colour as the appearance icons show it: taken in single precision, widened.
+constexpr Vec3 bandIconColour{0.2f, 0.9f, 0.7f};
+
 // Every control of the strip scenes sits on one line, 20 pixels above the bottom edge.
 template <class Control>
 Control* place(WidgetPanel& panel, std::unique_ptr<Control> control, double x) {
-    control->offset = {x, 20.0};
-    control->anchor = BottomLeft;
-    return panel.add(std::move(control));
+    return panel.place(std::move(control), {x, 20.0});
 }
 
 // Dials start half a turn round, at pi: a Moebius band.
@@ -179,7 +180,7 @@ StripScene::StripScene(StripSceneKind kind, RotationController& rotation)
         plusButton = button(WheelButton::Action::Add, 100);
         minusButton = button(WheelButton::Action::Remove, 120);
         crossButton = button(WheelButton::Action::Clear, 140);
-        appearanceRow = place(controls, std::make_unique<AppearanceRow>(), 210);
+        appearanceRow = place(controls, std::make_unique<AppearanceRow>(bandIconColour), 210);
         // The band is closed and its twist never changes here: the frame the wheels roll on
         // is fixed from the start.
         strip.setTwistFromAngle(pi);

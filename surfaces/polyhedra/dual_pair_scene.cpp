@@ -18,11 +18,9 @@ constexpr double viewDistance = 6.0;
 DualPairScene::DualPairScene(const std::string& identifier, HalfEdgeMesh solid,
                              ColourTable faceColours, ColourTable vertexColours,
                              std::string caption, RotationController& sharedRotation)
-    : Scene(identifier), morphSlider(panel->add(std::make_unique<Slider>())),
+    : Scene(identifier), morphSlider(panel->place(std::make_unique<Slider>(), {250, 20})),
       faceColours(faceColours), vertexColours(vertexColours), mesh(std::move(solid)),
       caption(std::move(caption)), sharedRotation(sharedRotation) {
-    morphSlider->anchor = BottomLeft;
-    morphSlider->offset = {250, 20};
     scaleToRadius(mesh, dualSphereRadius);
 }
 
