@@ -41,12 +41,30 @@ EmbeddedBandScene projectivePlane2;
 WovenStripScene wovenStripScene;
 
 RotationController polyhedraRotation(10, 20);
-DualPairScene tetraTetraScene("tetratetra", makeTetrahedron(), tetrahedronColours,
-                              tetrahedronColours, "Tetraedro / tetraedro", polyhedraRotation);
-DualPairScene cubeOctaScene("cubeocta", makeCube(), cubeFaceColours, cubeVertexColours,
-                            "Cubo / ottaedro", polyhedraRotation);
-DualPairScene icoDodecaScene("icododeca", makeIcosahedron(), icosahedronFaceColours,
-                             icosahedronVertexColours, "Icosaedro / dodecaedro", polyhedraRotation);
+DualPairScene tetraTetraScene(
+    "tetratetra", makeTetrahedron(), tetrahedronColours, tetrahedronColours,
+    {"Tetraedro / tetraedro", "Tetrahedron / tetrahedron",
+     "Trascina il cursore: tessera per tessera, il tetraedro duale diventa il tetraedro. "
+     "Trascina altrove per girarlo.",
+     "Drag the slider: tile by tile, the dual tetrahedron turns into the tetrahedron. "
+     "Drag anywhere else to turn it."},
+    polyhedraRotation);
+DualPairScene cubeOctaScene(
+    "cubeocta", makeCube(), cubeFaceColours, cubeVertexColours,
+    {"Cubo / ottaedro", "Cube / octahedron",
+     "Trascina il cursore: tessera per tessera, l'ottaedro diventa il cubo, il suo "
+     "duale. Trascina altrove per girarlo.",
+     "Drag the slider: tile by tile, the octahedron turns into the cube, its dual. Drag "
+     "anywhere else to turn it."},
+    polyhedraRotation);
+DualPairScene icoDodecaScene(
+    "icododeca", makeIcosahedron(), icosahedronFaceColours, icosahedronVertexColours,
+    {"Icosaedro / dodecaedro", "Icosahedron / dodecahedron",
+     "Trascina il cursore: tessera per tessera, il dodecaedro diventa l'icosaedro, il "
+     "suo duale. Trascina altrove per girarlo.",
+     "Drag the slider: tile by tile, the dodecahedron turns into the icosahedron, its "
+     "dual. Drag anywhere else to turn it."},
+    polyhedraRotation);
 
 void ensureStaticObjects() {}
 

@@ -7,6 +7,7 @@
 #include "scene/view_projection.h"
 
 #include <GL/glu.h>
+#include <utility>
 
 namespace tessivo {
 
@@ -19,21 +20,15 @@ constexpr double pickRegionPixels = 5.0;
 
 } // namespace
 
-Scene::Scene(const std::string& identifier)
-    : identifier(identifier), panel(std::make_unique<WidgetPanel>()) {
+Scene::Scene(const std::string& identifier) : Scene(identifier, {identifier, identifier, {}, {}}) {}
+
+Scene::Scene(const std::string& identifier, SceneWording wording)
+    : identifier(identifier), wording(std::move(wording)), panel(std::make_unique<WidgetPanel>()) {
     SceneRegistry::instance().registerScene(this);
 }
 
 Scene::~Scene() {
     SceneRegistry::instance().unregisterScene(this);
-}
-
-std::string Scene::title() const {
-    return identifier;
-}
-
-std::string Scene::englishTitle() const {
-    return identifier;
 }
 
 std::string Scene::menuTitle() const {

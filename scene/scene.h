@@ -2,6 +2,7 @@
 
 #include "math/vec2.h"
 #include "scene/scene_caption.h"
+#include "scene/scene_wording.h"
 #include "ui/widget_panel.h"
 
 #include <GL/gl.h>
@@ -29,24 +30,26 @@ constexpr std::array<int, 3> startBackgroundColour = {9, 48, 75};
 // adds its controls to panel in its constructor and draws its object in display().
 class Scene {
 public:
-    // Stores the identifier, creates the panel (with the standard controls) and registers the
-    // scene under the identifier.
+    // Stores the identifier and the texts, creates the panel (with the standard controls) and
+    // registers the scene under the identifier. Without texts both titles are the identifier
+    // and there is no help.
     explicit Scene(const std::string& identifier);
+    Scene(const std::string& identifier, SceneWording wording);
     virtual ~Scene();
     Scene(const Scene&) = delete;
     Scene& operator=(const Scene&) = delete;
 
-    // The caption shown in the scene menu; the identifier unless a scene overrides it.
-    virtual std::string title() const;
-    // The caption in English; the identifier unless a scene overrides it.
-    virtual std::string englishTitle() const;
+    // The caption shown in the scene menu, and the same in English: the wording's unless a
+    // scene overrides them.
+    virtual std::string title() const { return wording.title; }
+    virtual std::string englishTitle() const { return wording.englishTitle; }
     // The caption in the language of the overlay settings, or the curator's title.
     std::string menuTitle() const;
 
     // One sentence for the visitor: what the scene's controls do, and that a drag elsewhere
-    // turns the object. Empty unless a scene overrides it; in Italian, and in English.
-    virtual std::string help() const { return {}; }
-    virtual std::string englishHelp() const { return {}; }
+    // turns the object. The wording's unless a scene overrides it; in Italian, and in English.
+    virtual std::string help() const { return wording.help; }
+    virtual std::string englishHelp() const { return wording.englishHelp; }
     // The help in the language of the overlay settings, or the curator's.
     std::string helpLine() const;
 
@@ -95,6 +98,7 @@ public:
     void applyRotation();
 
     const std::string identifier;
+    const SceneWording wording;
     std::unique_ptr<WidgetPanel> panel;
     // The curator's texts for this scene, when the exhibit was given some.
     std::optional<SceneCaption> caption;

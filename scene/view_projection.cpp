@@ -1,5 +1,7 @@
 #include "scene/view_projection.h"
 
+#include "math/angles.h"
+
 #include <GL/gl.h>
 #include <GL/glu.h>
 #include <cmath>
@@ -11,7 +13,6 @@ namespace {
 constexpr double fieldOfViewDegrees = 45.0;
 constexpr double nearPlane = 1.0;
 constexpr double farPlane = 20.0;
-constexpr double radiansPerDegree = 0.017453292519943295;
 // The window the scenes were made for: the object fits its width at 45 degrees upright.
 constexpr double designAspect = 4.0 / 3.0;
 

@@ -27,10 +27,6 @@ Rect ColourPicker::bounds() const {
             position.y + knobReach};
 }
 
-PointerHandler* ColourPicker::target(const Vec2& p) {
-    return contains(p) ? this : nullptr;
-}
-
 void ColourPicker::reset() {
     dragging = hover = false;
     channelRow = -1;

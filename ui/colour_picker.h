@@ -1,7 +1,6 @@
 #pragma once
 
-#include "ui/pointer_handler.h"
-#include "ui/widget.h"
+#include "ui/control.h"
 
 namespace tessivo {
 
@@ -13,19 +12,19 @@ namespace tessivo {
 // position is the centre of the red track. The row under the pointer is chosen by height
 // alone, so a press anywhere in the zone picks a row; the row grabbed at the press stays for
 // the whole drag.
-class ColourPicker : public Widget, public PointerHandler {
+class ColourPicker : public Control {
 public:
     // channels points to the three ints edited; they must outlive the picker.
     explicit ColourPicker(int* channels) : channels(channels) {}
 
     // The tracks with 10 pixels to spare beside them and below, and the knobs above.
     bool contains(const Vec2& p) const override;
-    PointerHandler* target(const Vec2& p) override;
     // The zone that contains answers and the channels' labels beside it.
     Rect bounds() const override;
     void draw() override;
 
-    void onLeave() override { hover = false; }
+    // Shows from the first move over a row, not from entering.
+    void onEnter() override {}
     void onMove(const Vec2& p) override;
     // Picks the row under the pointer and remembers how far the pointer is from that row's
     // knob, so that a drag moves the knob without making it jump to the pointer.
@@ -53,7 +52,6 @@ public:
     int* channels;
     double trackWidth = 100.0;
     bool dragging = false;
-    bool hover = false;
     // The row under the pointer or grabbed: 0 red, 1 green, 2 blue; -1 before any.
     int channelRow = -1;
     // Knob-to-pointer distance at the press, in whole pixels.

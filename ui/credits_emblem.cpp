@@ -52,10 +52,7 @@ Rect closedShapeBounds() {
 } // namespace
 
 bool CreditsEmblem::contains(const Vec2& p) const {
-    if (touchSide > 0.0) {
-        return bounds().contains(p);
-    }
-    return lengthSquared(p - position) < hitRadius * hitRadius;
+    return roundContains(p, hitRadius);
 }
 
 Rect CreditsEmblem::bounds() const {

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "ui/pointer_handler.h"
-#include "ui/widget.h"
+#include "ui/control.h"
 
 #include <array>
 #include <vector>
@@ -15,7 +14,7 @@ namespace tessivo {
 //
 // Where a press opens it (OverlaySettings::tapOpens), a press on the emblem pins it open; it
 // then holds the pointer everywhere, and the next press closes it.
-class CreditsEmblem : public Widget, public PointerHandler {
+class CreditsEmblem : public Control {
 public:
     // Strictly inside radius 30 of the centre; for a finger, inside its bounds.
     bool contains(const Vec2& p) const override;
@@ -25,8 +24,6 @@ public:
     Rect bounds() const override;
     void draw() override;
 
-    void onEnter() override { hover = true; }
-    void onLeave() override { hover = false; }
     // Where a press opens it: pins the emblem open, or closes it when pinned.
     void onPress(const Vec2& p) override;
     // Closed, the credits hidden.
@@ -44,7 +41,6 @@ public:
     // The credit lines show only while the emblem is fully open.
     bool showsCredits() const { return progress == 1.0; }
 
-    bool hover = false;
     // Opened by a press: it stays open until the next press.
     bool pinned = false;
     // The credit lines are written below the emblem instead of above it (an emblem at the top

@@ -3,7 +3,6 @@
 #include "scene/clock.h"
 #include "ui/frame_time.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace tessivo {
@@ -16,18 +15,11 @@ constexpr double slowestSpin = 0.01;         // radians per second
 } // namespace
 
 bool Dial::contains(const Vec2& p) const {
-    if (touchSide > 0.0) {
-        return bounds().contains(p);
-    }
-    return lengthSquared(p - position) < outerRadius * outerRadius;
+    return roundContains(p, outerRadius);
 }
 
 Rect Dial::bounds() const {
-    return squareAround(position, std::max(outerRadius, touchSide / 2.0));
-}
-
-PointerHandler* Dial::target(const Vec2& p) {
-    return contains(p) ? this : nullptr;
+    return roundBounds(outerRadius);
 }
 
 void Dial::reset() {

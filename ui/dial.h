@@ -1,8 +1,7 @@
 #pragma once
 
 #include "math/vec3.h"
-#include "ui/pointer_handler.h"
-#include "ui/widget.h"
+#include "ui/control.h"
 
 namespace tessivo {
 
@@ -11,7 +10,7 @@ namespace tessivo {
 // friction, until the next press. The owning scene reads angle every frame.
 //
 // position is the centre; the knob sits 15 pixels out, at angle counter-clockwise from +x.
-class Dial : public Widget, public PointerHandler {
+class Dial : public Control {
 public:
     void setAngle(double a) { angle = a; }
     // Sets the angle and the start angle that reset returns to; a scene's constructor uses it.
@@ -19,13 +18,10 @@ public:
 
     // Strictly inside the ring's outer radius of 20; for a finger, in its bounds.
     bool contains(const Vec2& p) const override;
-    PointerHandler* target(const Vec2& p) override;
     // The square around the ring, or the finger's square where that is larger.
     Rect bounds() const override;
     void draw() override;
 
-    void onEnter() override { hover = true; }
-    void onLeave() override { hover = false; }
     // Stops any spin and starts a drag.
     void onPress(const Vec2& p) override;
     // Adds the sine of the angle swept about the centre since the previous event (positive
@@ -57,7 +53,6 @@ public:
     // Pointer position at the last press or drag.
     Vec2 lastPoint;
     bool dragging = false;
-    bool hover = false;
     // Radians per second; 0 when still.
     double spin = 0.0;
     // The clock at the previous spin step, in milliseconds.

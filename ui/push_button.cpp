@@ -2,8 +2,6 @@
 
 #include "ui/control_colours.h"
 
-#include <algorithm>
-
 namespace tessivo {
 
 namespace {
@@ -11,18 +9,11 @@ constexpr double hitRadius = 10.0;
 } // namespace
 
 bool PushButton::contains(const Vec2& p) const {
-    if (touchSide > 0.0) {
-        return bounds().contains(p);
-    }
-    return lengthSquared(p - position) < hitRadius * hitRadius;
+    return roundContains(p, hitRadius);
 }
 
 Rect PushButton::bounds() const {
-    return squareAround(position, std::max(hitRadius, touchSide / 2.0));
-}
-
-PointerHandler* PushButton::target(const Vec2& p) {
-    return contains(p) ? this : nullptr;
+    return roundBounds(hitRadius);
 }
 
 void PushButton::onRelease(const Vec2& p) {

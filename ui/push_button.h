@@ -1,20 +1,18 @@
 #pragma once
 
 #include "math/vec3.h"
-#include "ui/pointer_handler.h"
-#include "ui/widget.h"
+#include "ui/control.h"
 
 namespace tessivo {
 
 // A filled 14 x 14 pixel square centred on position, whose colour shows whether the pointer is
 // over it and whether it is held down. A click, a press on the button followed by a release
 // still over it, runs onClick. Variants replace the drawing, the click or both.
-class PushButton : public Widget, public PointerHandler {
+class PushButton : public Control {
 public:
     // The button takes the pointer strictly inside a circle of radius 10 around its centre, a
     // little more than the square it draws; for a finger, in its bounds.
     bool contains(const Vec2& p) const override;
-    PointerHandler* target(const Vec2& p) override;
     // The square around the hit circle, or the finger's square where that is larger.
     Rect bounds() const override;
     void draw() override;
@@ -22,8 +20,6 @@ public:
     // What a click does; nothing for the plain button.
     virtual void onClick() {}
 
-    void onEnter() override { hover = true; }
-    void onLeave() override { hover = false; }
     void onPress(const Vec2& /*p*/) override { pressed = true; }
     void reset() override { hover = pressed = false; }
     // A release off the button (after dragging away with the button held) clears the pressed
@@ -34,7 +30,6 @@ public:
     // the pointer, red while held, pale red while held under the pointer.
     Vec3 stateColour() const;
 
-    bool hover = false;
     bool pressed = false;
 };
 

@@ -20,14 +20,11 @@ constexpr double backgroundMargin = 5.0;
 } // namespace
 
 bool SceneMenu::contains(const Vec2& p) const {
-    if (touchSide > 0.0) {
-        return bounds().contains(p);
-    }
-    return lengthSquared(p - position) < squareRadius * squareRadius;
+    return roundContains(p, squareRadius);
 }
 
 Rect SceneMenu::bounds() const {
-    return squareAround(position, std::max(squareRadius, touchSide / 2.0));
+    return roundBounds(squareRadius);
 }
 
 PointerHandler* SceneMenu::target(const Vec2& p) {

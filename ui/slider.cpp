@@ -35,10 +35,6 @@ Rect Slider::bounds() const {
             position.y + knobReach + extra};
 }
 
-PointerHandler* Slider::target(const Vec2& p) {
-    return contains(p) ? this : nullptr;
-}
-
 void Slider::onPress(const Vec2& p) {
     dragging = true;
     if (std::abs(pixelOf(value) - p.x) > grabDistance) {

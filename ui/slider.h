@@ -1,7 +1,6 @@
 #pragma once
 
-#include "ui/pointer_handler.h"
-#include "ui/widget.h"
+#include "ui/control.h"
 
 namespace tessivo {
 
@@ -11,18 +10,15 @@ namespace tessivo {
 //
 // position is the centre of the track. The track covers trackLength whole pixels, from left()
 // to right(); a value maps to one of those pixels and back.
-class Slider : public Widget, public PointerHandler {
+class Slider : public Control {
 public:
     // The track with 10 pixels to spare at each end and below, and 30 above, where the knob is;
     // for a finger, as much more above and below as makes the zone touchSide high.
     bool contains(const Vec2& p) const override;
-    PointerHandler* target(const Vec2& p) override;
     // The zone that contains answers, which holds the whole drawing.
     Rect bounds() const override;
     void draw() override;
 
-    void onEnter() override { hover = true; }
-    void onLeave() override { hover = false; }
     // A press more than 10 pixels from the knob makes it jump to the pressed pixel; a press
     // closer grabs the knob where it is.
     void onPress(const Vec2& p) override;
@@ -55,7 +51,6 @@ public:
     // Pointer position at the last press or drag.
     Vec2 grabPoint;
     bool dragging = false;
-    bool hover = false;
 };
 
 } // namespace tessivo

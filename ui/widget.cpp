@@ -1,5 +1,7 @@
 #include "ui/widget.h"
 
+#include <algorithm>
+
 namespace tessivo {
 
 void Widget::layout(int width, int height) {
@@ -18,6 +20,17 @@ void Widget::layout(int width, int height) {
         break;
     }
     position = offset + corner;
+}
+
+bool Widget::roundContains(const Vec2& p, double radius) const {
+    if (touchSide > 0.0) {
+        return bounds().contains(p);
+    }
+    return lengthSquared(p - position) < radius * radius;
+}
+
+Rect Widget::roundBounds(double radius) const {
+    return squareAround(position, std::max(radius, touchSide / 2.0));
 }
 
 } // namespace tessivo

@@ -11,8 +11,8 @@ class PointerHandler;
 enum Anchor : int { TopLeft = 0, BottomLeft = 1, TopRight = 2, BottomRight = 3 };
 
 // Base of every on-screen control: where it sits, whether it is drawn, which points belong to
-// it. A concrete control derives from Widget and from PointerHandler; target() hands out its
-// PointerHandler part.
+// it. A concrete control derives from Widget and from PointerHandler, most of them through
+// Control; target() hands out its PointerHandler part.
 class Widget {
 public:
     virtual ~Widget() = default;
@@ -49,6 +49,13 @@ public:
     double touchSide = 0.0;
     // A hidden control is not drawn, but it still takes part in hit testing.
     bool hidden = false;
+
+protected:
+    // For a round control of the given radius about position: strictly inside that circle,
+    // or for a finger (touchSide > 0) inside bounds().
+    bool roundContains(const Vec2& p, double radius) const;
+    // The square around the circle, or the finger's square where that is larger.
+    Rect roundBounds(double radius) const;
 };
 
 } // namespace tessivo

@@ -17,13 +17,6 @@ namespace tessivo {
 
 namespace {
 
-template <class Control>
-Control* place(WidgetPanel& panel, std::unique_ptr<Control> control, Vec2 offset, int anchor) {
-    control->offset = offset;
-    control->anchor = anchor;
-    return panel.add(std::move(control));
-}
-
 // Between the controls laid out in rows and the window's edges: the plain program's 10 units,
 // and for fingers a quarter of a target (an eighth between two targets).
 constexpr double plainMargin = 10.0;
@@ -44,13 +37,12 @@ Rect relativeBounds(const Widget& widget) {
 // step arrows and the menu in the bottom-left corner, the emblem in the bottom-right, and the
 // background-colour picker near the top-left, hidden until the S key shows it.
 WidgetPanel::WidgetPanel() {
-    place(*this, std::make_unique<SceneStepButton>(SceneStepButton::previous), {40, 20},
-          BottomLeft);
-    place(*this, std::make_unique<SceneStepButton>(SceneStepButton::next), {60, 20}, BottomLeft);
-    sceneMenu = place(*this, std::make_unique<SceneMenu>(), {20, 20}, BottomLeft);
-    creditsEmblem = place(*this, std::make_unique<CreditsEmblem>(), {-60, 30}, BottomRight);
+    place(std::make_unique<SceneStepButton>(SceneStepButton::previous), {40, 20});
+    place(std::make_unique<SceneStepButton>(SceneStepButton::next), {60, 20});
+    sceneMenu = place(std::make_unique<SceneMenu>(), {20, 20});
+    creditsEmblem = place(std::make_unique<CreditsEmblem>(), {-60, 30}, BottomRight);
     colourPicker =
-        place(*this, std::make_unique<ColourPicker>(backgroundColour.data()), {80, -80}, TopLeft);
+        place(std::make_unique<ColourPicker>(backgroundColour.data()), {80, -80}, TopLeft);
     colourPicker->hidden = true;
     standardControlCount = widgets.size();
 }

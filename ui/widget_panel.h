@@ -30,6 +30,13 @@ public:
         widgets.push_back(std::move(control));
         return raw;
     }
+    // Appends the control at offset from the anchor's corner of the window.
+    template <class Control>
+    Control* place(std::unique_ptr<Control> control, Vec2 offset, int anchor = BottomLeft) {
+        control->offset = offset;
+        control->anchor = anchor;
+        return add(std::move(control));
+    }
 
     // Every control back to its start values, the colour picker hidden.
     void reset();

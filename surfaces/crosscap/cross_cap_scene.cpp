@@ -13,14 +13,6 @@ namespace tessivo {
 
 namespace {
 
-// Adds control to the panel at offset from the window's bottom-left corner.
-template <class Control> Control* place(WidgetPanel& panel, Vec2 offset) {
-    Control* control = panel.add(std::make_unique<Control>());
-    control->anchor = BottomLeft;
-    control->offset = offset;
-    return control;
-}
-
 constexpr int boundaryWithSection = 3;
 
 } // namespace
@@ -35,31 +27,20 @@ CrossCapLayers crossCapLayers(int surfaceChoice, int boundaryChoice) {
     return layers;
 }
 
-CrossCapScene::CrossCapScene(const std::string& identifier) : Scene(identifier) {
-    slider = place<Slider>(*panel, {200, 20});
-    surfaceChoice = place<SurfaceModeChoice>(*panel, {300, 20});
-    boundaryChoice = place<BoundaryModeChoice>(*panel, {380, 20});
-    dial = place<Dial>(*panel, {480, 30});
+CrossCapScene::CrossCapScene(const std::string& identifier)
+    : Scene(identifier,
+            {"Cappuccio incrociato", "Cross-cap",
+             "Trascina il cursore: il nastro si chiude in un cappuccio incrociato; le icone "
+             "mostrano superficie e bordo, la manopola ne muove una sezione. Trascina altrove per "
+             "girarlo.",
+             "Drag the slider: the strip closes into a cross-cap; the icons show its surface and "
+             "edge, the dial moves a cross-section along it. Drag anywhere else to turn it."}) {
+    slider = panel->place(std::make_unique<Slider>(), {200, 20});
+    surfaceChoice = panel->place(std::make_unique<SurfaceModeChoice>(), {300, 20});
+    boundaryChoice = panel->place(std::make_unique<BoundaryModeChoice>(), {380, 20});
+    dial = panel->place(std::make_unique<Dial>(), {480, 30});
     surfaceChoice->setStartSelected(1);
     boundaryChoice->setStartSelected(1);
-}
-
-std::string CrossCapScene::title() const {
-    return "Cappuccio incrociato";
-}
-
-std::string CrossCapScene::englishTitle() const {
-    return "Cross-cap";
-}
-
-std::string CrossCapScene::help() const {
-    return "Trascina il cursore: il nastro si chiude in un cappuccio incrociato; le icone mostrano "
-           "superficie e bordo, la manopola ne muove una sezione. Trascina altrove per girarlo.";
-}
-
-std::string CrossCapScene::englishHelp() const {
-    return "Drag the slider: the strip closes into a cross-cap; the icons show its surface and "
-           "edge, the dial moves a cross-section along it. Drag anywhere else to turn it.";
 }
 
 void CrossCapScene::display() {

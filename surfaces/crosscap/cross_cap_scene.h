@@ -37,10 +37,6 @@ public:
     // start at item 1 (solid surface, plain boundary).
     explicit CrossCapScene(const std::string& identifier);
 
-    std::string title() const override;
-    std::string englishTitle() const override;
-    std::string help() const override;
-    std::string englishHelp() const override;
     // Reads the controls (morph from the slider; the dial shown only with the cross-section),
     // then draws the boundary, the surface and the cross-section, 8 units in front of the eye.
     void display() override;

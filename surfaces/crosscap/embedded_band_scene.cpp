@@ -14,32 +14,16 @@ double embeddedBandReach(double sliderValue) {
     return 0.9 * sliderValue + 0.1;
 }
 
-EmbeddedBandScene::EmbeddedBandScene() : Scene("ProjectivePlane2") {
-    slider = panel->add(std::make_unique<Slider>());
-    slider->anchor = BottomLeft;
-    slider->offset = {200, 30};
-    surfaceChoice = panel->add(std::make_unique<SurfaceModeChoice>());
-    surfaceChoice->anchor = BottomLeft;
-    surfaceChoice->offset = {300, 30};
+EmbeddedBandScene::EmbeddedBandScene()
+    : Scene("ProjectivePlane2",
+            {"Cappuccio incrociato senza incroci", "Cross-cap without crossings",
+             "Trascina il cursore: il nastro di Moebius cresce fino al suo bordo, un cerchio nel "
+             "piano; le icone cambiano la superficie. Trascina altrove per girarlo.",
+             "Drag the slider: the Moebius strip grows out to its edge, a circle in a plane; the "
+             "icons change its surface. Drag anywhere else to turn it."}) {
+    slider = panel->place(std::make_unique<Slider>(), {200, 30});
+    surfaceChoice = panel->place(std::make_unique<SurfaceModeChoice>(), {300, 30});
     surfaceChoice->setStartSelected(1);
-}
-
-std::string EmbeddedBandScene::title() const {
-    return "Cappuccio incrociato senza incroci";
-}
-
-std::string EmbeddedBandScene::englishTitle() const {
-    return "Cross-cap without crossings";
-}
-
-std::string EmbeddedBandScene::help() const {
-    return "Trascina il cursore: il nastro di Moebius cresce fino al suo bordo, un cerchio nel "
-           "piano; le icone cambiano la superficie. Trascina altrove per girarlo.";
-}
-
-std::string EmbeddedBandScene::englishHelp() const {
-    return "Drag the slider: the Moebius strip grows out to its edge, a circle in a plane; the "
-           "icons change its surface. Drag anywhere else to turn it.";
 }
 
 void EmbeddedBandScene::display() {

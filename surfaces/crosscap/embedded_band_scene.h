@@ -25,10 +25,6 @@ public:
     // (300, 30) from the bottom-left corner; the row starts at item 1 (solid).
     EmbeddedBandScene();
 
-    std::string title() const override;
-    std::string englishTitle() const override;
-    std::string help() const override;
-    std::string englishHelp() const override;
     // The edge tube at the slider's reach, then the band from the core circle up to it, 8 units
     // in front of the eye.
     void display() override;

@@ -12,11 +12,6 @@ class KleinCutScene : public KleinScene {
 public:
     explicit KleinCutScene(RotationController& rotation);
 
-    std::string title() const override;
-    std::string englishTitle() const override;
-    std::string help() const override;
-    std::string englishHelp() const override;
-
     Slider* slider;
 
     StageSetting setting() const override;

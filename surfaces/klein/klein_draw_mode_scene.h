@@ -4,7 +4,7 @@
 
 namespace tessivo {
 
-class DrawModeChoice;
+class AppearanceRow;
 
 // "La bottiglia di Klein": the finished bottle, drawn solid, striped (every other band left
 // out, so the inside shows) or as glass, as a row of three icons chooses.
@@ -12,12 +12,7 @@ class KleinDrawModeScene : public KleinScene {
 public:
     explicit KleinDrawModeScene(RotationController& rotation);
 
-    std::string title() const override;
-    std::string englishTitle() const override;
-    std::string help() const override;
-    std::string englishHelp() const override;
-
-    DrawModeChoice* choice;
+    AppearanceRow* choice;
 
     StageSetting setting() const override;
 };

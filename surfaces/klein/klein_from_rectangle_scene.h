@@ -13,11 +13,6 @@ class KleinFromRectangleScene : public KleinScene {
 public:
     explicit KleinFromRectangleScene(RotationController& rotation);
 
-    std::string title() const override;
-    std::string englishTitle() const override;
-    std::string help() const override;
-    std::string englishHelp() const override;
-
     Slider* slider;
 
     StageSetting setting() const override;

@@ -13,11 +13,6 @@ class KleinLabelScene : public KleinScene {
 public:
     explicit KleinLabelScene(RotationController& rotation);
 
-    std::string title() const override;
-    std::string englishTitle() const override;
-    std::string help() const override;
-    std::string englishHelp() const override;
-
     Dial* dial;
 
     StageSetting setting() const override;

@@ -4,11 +4,13 @@
 #include "surfaces/klein/klein_drawing.h"
 
 #include <GL/gl.h>
+#include <utility>
 
 namespace tessivo {
 
-KleinScene::KleinScene(const std::string& identifier, RotationController& rotation)
-    : Scene(identifier), sharedRotation(rotation) {}
+KleinScene::KleinScene(const std::string& identifier, SceneWording wording,
+                       RotationController& rotation)
+    : Scene(identifier, std::move(wording)), sharedRotation(rotation) {}
 
 RotationController* KleinScene::rotation() {
     return &sharedRotation;

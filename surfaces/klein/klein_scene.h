@@ -12,7 +12,7 @@ namespace tessivo {
 // when the user steps between these scenes.
 class KleinScene : public Scene {
 public:
-    KleinScene(const std::string& identifier, RotationController& rotation);
+    KleinScene(const std::string& identifier, SceneWording wording, RotationController& rotation);
 
     RotationController* rotation() override;
 

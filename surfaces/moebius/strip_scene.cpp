@@ -2,7 +2,7 @@
 
 #include "math/angles.h"
 #include "scene/rotation_controller.h"
-#include "surfaces/moebius/appearance_row.h"
+#include "surfaces/drawing/appearance_row.h"
 #include "surfaces/moebius/middle_piece_row.h"
 #include "surfaces/moebius/wheel_button.h"
 #include "ui/dial.h"
@@ -15,12 +15,13 @@ namespace tessivo {
 
 namespace {
 
+// The band's colour as the appearance icons show it: taken in single precision, widened.
+constexpr Vec3 bandIconColour{0.2f, 0.9f, 0.7f};
+
 // Every control of the strip scenes sits on one line, 20 pixels above the bottom edge.
 template <class Control>
 Control* place(WidgetPanel& panel, std::unique_ptr<Control> control, double x) {
-    control->offset = {x, 20.0};
-    control->anchor = BottomLeft;
-    return panel.add(std::move(control));
+    return panel.place(std::move(control), {x, 20.0});
 }
 
 // Dials start half a turn round, at pi: a Moebius band.
@@ -50,88 +51,49 @@ std::string StripScene::identifierOf(StripSceneKind kind) {
     return "";
 }
 
-std::string StripScene::captionOf(StripSceneKind kind) {
+SceneWording StripScene::wordingOf(StripSceneKind kind) {
     switch (kind) {
     case StripSceneKind::SquareToBand:
-        return "Dal quadrato al nastro di Moebius";
+        return {
+            "Dal quadrato al nastro di Moebius", "From the square to the Moebius strip",
+            "Trascina il cursore: il quadrato si piega in un nastro; gira la manopola per "
+            "dargli più mezzi giri. Trascina altrove per girarlo.",
+            "Drag the slider: the square bends into a strip; turn the dial to give it more half "
+            "twists. Drag anywhere else to turn it."};
     case StripSceneKind::Wheels:
-        return "Rotelline sul nastro";
+        return {
+            "Rotelline sul nastro", "Little wheels on the strip",
+            "I pulsanti aggiungono una rotellina, ne tolgono una o le tolgono tutte; le icone "
+            "cambiano l'aspetto del nastro. Trascina altrove per girarlo.",
+            "The buttons add a wheel, take one away or clear them all; the icons change how the "
+            "strip looks. Drag anywhere else to turn it."};
     case StripSceneKind::CutInTwo:
-        return "Nastro tagliato in due";
+        return {
+            "Nastro tagliato in due", "Strip cut in two",
+            "Trascina il cursore: il nastro, tagliato lungo la linea di mezzo, si apre; la "
+            "manopola cambia i mezzi giri. Trascina altrove per girarlo.",
+            "Drag the slider: the strip, cut along its middle line, opens out; the dial changes "
+            "its half twists. Drag anywhere else to turn it."};
     case StripSceneKind::Sliding:
-        return "Nastro che scorre su se stesso";
+        return {"Nastro che scorre su se stesso", "Strip sliding over itself",
+                "Gira la manopola di sinistra: il nastro scorre su se stesso; quella di destra "
+                "cambia i mezzi giri. Trascina altrove per girarlo.",
+                "Turn the left dial: the strip slides over itself; the right dial changes its half "
+                "twists. Drag anywhere else to turn it."};
     case StripSceneKind::CutInThree:
-        return "Nastro tagliato in tre";
+        return {"Nastro tagliato in tre", "Strip cut in three",
+                "Trascina il cursore per tagliare il nastro in tre; le icone evidenziano o tolgono "
+                "il pezzo di mezzo, la manopola cambia i mezzi giri. Trascina altrove per girarlo.",
+                "Drag the slider to cut the strip in three; the icons highlight or take away the "
+                "middle piece, the dial changes the half twists. Drag anywhere else to turn it."};
     case StripSceneKind::Map:
-        return "Mappa sul nastro";
+        return {"Mappa sul nastro", "Map on the strip",
+                "Tocca una regione per colorarla e ancora per togliere il colore: ognuna delle sei "
+                "confina con tutte le altre. Trascina fuori dalle regioni per girarlo.",
+                "Tap a region to colour it and again to clear it: each of the six borders on all "
+                "the others. Drag outside the regions to turn it."};
     }
-    return "";
-}
-
-std::string StripScene::englishTitle() const {
-    switch (kind) {
-    case StripSceneKind::SquareToBand:
-        return "From the square to the Moebius strip";
-    case StripSceneKind::Wheels:
-        return "Little wheels on the strip";
-    case StripSceneKind::CutInTwo:
-        return "Strip cut in two";
-    case StripSceneKind::Sliding:
-        return "Strip sliding over itself";
-    case StripSceneKind::CutInThree:
-        return "Strip cut in three";
-    case StripSceneKind::Map:
-        return "Map on the strip";
-    }
-    return "";
-}
-
-std::string StripScene::help() const {
-    switch (kind) {
-    case StripSceneKind::SquareToBand:
-        return "Trascina il cursore: il quadrato si piega in un nastro; gira la manopola per "
-               "dargli più mezzi giri. Trascina altrove per girarlo.";
-    case StripSceneKind::Wheels:
-        return "I pulsanti aggiungono una rotellina, ne tolgono una o le tolgono tutte; le icone "
-               "cambiano l'aspetto del nastro. Trascina altrove per girarlo.";
-    case StripSceneKind::CutInTwo:
-        return "Trascina il cursore: il nastro, tagliato lungo la linea di mezzo, si apre; la "
-               "manopola cambia i mezzi giri. Trascina altrove per girarlo.";
-    case StripSceneKind::Sliding:
-        return "Gira la manopola di sinistra: il nastro scorre su se stesso; quella di destra "
-               "cambia i mezzi giri. Trascina altrove per girarlo.";
-    case StripSceneKind::CutInThree:
-        return "Trascina il cursore per tagliare il nastro in tre; le icone evidenziano o tolgono "
-               "il pezzo di mezzo, la manopola cambia i mezzi giri. Trascina altrove per girarlo.";
-    case StripSceneKind::Map:
-        return "Tocca una regione per colorarla e ancora per togliere il colore: ognuna delle sei "
-               "confina con tutte le altre. Trascina fuori dalle regioni per girarlo.";
-    }
-    return "";
-}
-
-std::string StripScene::englishHelp() const {
-    switch (kind) {
-    case StripSceneKind::SquareToBand:
-        return "Drag the slider: the square bends into a strip; turn the dial to give it more half "
-               "twists. Drag anywhere else to turn it.";
-    case StripSceneKind::Wheels:
-        return "The buttons add a wheel, take one away or clear them all; the icons change how the "
-               "strip looks. Drag anywhere else to turn it.";
-    case StripSceneKind::CutInTwo:
-        return "Drag the slider: the strip, cut along its middle line, opens out; the dial changes "
-               "its half twists. Drag anywhere else to turn it.";
-    case StripSceneKind::Sliding:
-        return "Turn the left dial: the strip slides over itself; the right dial changes its half "
-               "twists. Drag anywhere else to turn it.";
-    case StripSceneKind::CutInThree:
-        return "Drag the slider to cut the strip in three; the icons highlight or take away the "
-               "middle piece, the dial changes the half twists. Drag anywhere else to turn it.";
-    case StripSceneKind::Map:
-        return "Tap a region to colour it and again to clear it: each of the six borders on all "
-               "the others. Drag outside the regions to turn it.";
-    }
-    return "";
+    return {};
 }
 
 void StripScene::resetToStart() {
@@ -163,7 +125,7 @@ int StripScene::modeOf(StripSceneKind kind) {
 }
 
 StripScene::StripScene(StripSceneKind kind, RotationController& rotation)
-    : Scene(identifierOf(kind)), kind(kind), turn(rotation) {
+    : Scene(identifierOf(kind), wordingOf(kind)), kind(kind), turn(rotation) {
     strip.mode = modeOf(kind);
     WidgetPanel& controls = *panel;
     switch (kind) {
@@ -179,7 +141,7 @@ StripScene::StripScene(StripSceneKind kind, RotationController& rotation)
         plusButton = button(WheelButton::Action::Add, 100);
         minusButton = button(WheelButton::Action::Remove, 120);
         crossButton = button(WheelButton::Action::Clear, 140);
-        appearanceRow = place(controls, std::make_unique<AppearanceRow>(), 210);
+        appearanceRow = place(controls, std::make_unique<AppearanceRow>(bandIconColour), 210);
         // The band is closed and its twist never changes here: the frame the wheels roll on
         // is fixed from the start.
         strip.setTwistFromAngle(pi);

@@ -40,15 +40,12 @@ public:
     StripScene(StripSceneKind kind, RotationController& rotation);
 
     static std::string identifierOf(StripSceneKind kind);
-    static std::string captionOf(StripSceneKind kind);
+    // The kind's titles and help, in Italian and in English.
+    static SceneWording wordingOf(StripSceneKind kind);
     // The strip's drawing mode: 0 solid, 1 wheels, 3 cut in two, 4 sliding, 5 cut in three,
     // 6 map.
     static int modeOf(StripSceneKind kind);
 
-    std::string title() const override { return captionOf(kind); }
-    std::string englishTitle() const override;
-    std::string help() const override;
-    std::string englishHelp() const override;
     // Also takes every colour off the map and leaves the wheel scene with its one wheel,
     // starting now at the end of the band as at start.
     void resetToStart() override;

@@ -1,7 +1,6 @@
 // The icons of the strip scenes' own controls, drawn in the pixel overlay (lighting and depth
 // test off) centred on the origin of the current matrix, or on the button's position.
 
-#include "surfaces/moebius/appearance_row.h"
 #include "surfaces/moebius/middle_piece_row.h"
 #include "surfaces/moebius/wheel_button.h"
 
@@ -11,9 +10,8 @@ namespace tessivo {
 
 namespace {
 
-// The band's colour. The appearance icons take it in single precision, widened.
+// The band's colour.
 constexpr double bandRed = 0.2, bandGreen = 0.9, bandBlue = 0.7;
-constexpr float bandRedFloat = 0.2f, bandGreenFloat = 0.9f, bandBlueFloat = 0.7f;
 
 } // namespace
 
@@ -37,25 +35,6 @@ void WheelButton::draw() {
         break;
     }
     glPopMatrix();
-}
-
-void AppearanceRow::drawItem(int i) {
-    const double r = bandRedFloat, g = bandGreenFloat, b = bandBlueFloat;
-    if (i == 0) {
-        glColor3d(r, g, b);
-        glRectd(-7, -7, 7, 7);
-    } else if (i == 1) {
-        glColor3d(r, g, b);
-        for (int j = 0; j <= 6; j += 2) {
-            glRectd(2 * j - 7, -7, 2 * j - 5, 7);
-        }
-    } else {
-        glColor4d(r, g, b, 0.5);
-        glEnable(GL_BLEND);
-        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-        glRectd(-7, -7, 7, 7);
-        glDisable(GL_BLEND);
-    }
 }
 
 void MiddlePieceRow::drawItem(int i) {

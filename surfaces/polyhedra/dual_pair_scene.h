@@ -15,7 +15,7 @@ class Slider;
 // the same flag triangles; the morph slider moves every triangle on a straight line from its
 // place on the dual (0) to its place on the solid (1) while its colour blends from the dual
 // face's to the solid face's. The three pairs of the program are objects of this class that
-// differ only in their solid, colour tables and caption; they turn with one shared rotation, so
+// differ only in their solid, colour tables and texts; they turn with one shared rotation, so
 // a solid keeps the attitude the user gave it when the user goes on to the next pair.
 class DualPairScene : public Scene {
 public:
@@ -26,16 +26,9 @@ public:
     // tables give a dualPalette index per face and per vertex of the solid; an entry that is
     // missing or outside the palette shows as grey tiles. sharedRotation must outlive the scene.
     DualPairScene(const std::string& identifier, HalfEdgeMesh solid, ColourTable faceColours,
-                  ColourTable vertexColours, std::string caption,
+                  ColourTable vertexColours, SceneWording wording,
                   RotationController& sharedRotation);
     ~DualPairScene() override;
-
-    std::string title() const override;
-    // The caption in English, for the three pairs of the program.
-    std::string englishTitle() const override;
-    // The help, in Italian and in English, for the three pairs of the program.
-    std::string help() const override;
-    std::string englishHelp() const override;
 
     // Reads the slider, then draws the 4E shrunk tiles (24, 48 or 120 for the tetrahedron, cube
     // and icosahedron) with their outline rods, 6 units ahead of the eye, turned by the shared
@@ -49,7 +42,6 @@ public:
     ColourTable faceColours;
     ColourTable vertexColours;
     HalfEdgeMesh mesh;
-    std::string caption;
     RotationController& sharedRotation;
 };
 

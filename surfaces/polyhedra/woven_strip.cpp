@@ -1,5 +1,7 @@
 #include "surfaces/polyhedra/woven_strip.h"
 
+#include "math/angles.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -7,14 +9,14 @@ namespace tessivo {
 
 namespace {
 
-// 1/649: 650 steps cover s in [0, 1] with both ends included.
-constexpr double bandStepSize = 0.0015408320493066256;
-// The centre runs twice around the circle (4 pi) while the cross-section turns by 3 pi.
-constexpr double circleTurnRate = 12.566370614359172;
-constexpr double sectionTurnRate = 9.42477796076938;
+// 650 steps cover s in [0, 1] with both ends included.
+constexpr double bandStepSize = 1.0 / 649.0;
+// The centre runs twice around the circle while the cross-section turns by three half-turns.
+constexpr double circleTurnRate = 4.0 * pi;
+constexpr double sectionTurnRate = 3.0 * pi;
 constexpr int slotLength = 32;
 constexpr double edgeTubeStep = 0.01;
-constexpr double ringSpacing = 0.6981317007977318; // 2 pi / 9
+constexpr double ringSpacing = 2.0 * pi / 9.0;
 
 // A slider value as a fraction in [0, 1]; NaN counts as 0.
 double fraction(double value) {

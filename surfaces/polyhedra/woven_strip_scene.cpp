@@ -15,37 +15,19 @@ constexpr double viewDistance = 10.0;
 } // namespace
 
 WovenStripScene::WovenStripScene()
-    : Scene("ring"), cutSlider(panel->add(std::make_unique<Slider>())),
-      edgeSlider(panel->add(std::make_unique<Slider>())),
-      twistDial(panel->add(std::make_unique<Dial>())) {
-    cutSlider->anchor = BottomLeft;
-    cutSlider->offset = {150, 60};
-    edgeSlider->anchor = BottomLeft;
-    edgeSlider->offset = {150, 20};
-    twistDial->anchor = BottomLeft;
-    twistDial->offset = {250, 20};
+    : Scene("ring",
+            {"Moebius intrecciato", "Woven Moebius strip",
+             "Gira la manopola: il nastro scorre lungo se stesso; il cursore in alto lo taglia, "
+             "quello in basso accorcia il bordo. Trascina altrove per girarlo.",
+             "Turn the dial: the strip rolls along itself; the upper slider cuts it away, the "
+             "lower one shortens its edge. Drag anywhere else to turn it."}),
+      cutSlider(panel->place(std::make_unique<Slider>(), {150, 60})),
+      edgeSlider(panel->place(std::make_unique<Slider>(), {150, 20})),
+      twistDial(panel->place(std::make_unique<Dial>(), {250, 20})) {
     twistDial->setStartAngle(0.0);
 }
 
 WovenStripScene::~WovenStripScene() = default;
-
-std::string WovenStripScene::title() const {
-    return "Moebius intrecciato";
-}
-
-std::string WovenStripScene::englishTitle() const {
-    return "Woven Moebius strip";
-}
-
-std::string WovenStripScene::help() const {
-    return "Gira la manopola: il nastro scorre lungo se stesso; il cursore in alto lo taglia, "
-           "quello in basso accorcia il bordo. Trascina altrove per girarlo.";
-}
-
-std::string WovenStripScene::englishHelp() const {
-    return "Turn the dial: the strip rolls along itself; the upper slider cuts it away, the lower "
-           "one shortens its edge. Drag anywhere else to turn it.";
-}
 
 void WovenStripScene::display() {
     prepareWovenStripLighting();

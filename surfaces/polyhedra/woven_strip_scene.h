@@ -23,11 +23,6 @@ public:
     WovenStripScene();
     ~WovenStripScene() override;
 
-    std::string title() const override;
-    std::string englishTitle() const override;
-    std::string help() const override;
-    std::string englishHelp() const override;
-
     // Light 0 and a white specular, then the band 10 units ahead of the eye, turned by the
     // scene's own rotation: slot walls, faces, edge tube and, when it is cut, the end caps.
     void display() override;

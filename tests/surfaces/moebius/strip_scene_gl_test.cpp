@@ -5,7 +5,7 @@
 #include "scene/overlay_settings.h"
 #include "scene/rotation_controller.h"
 #include "scene/scene_registry.h"
-#include "surfaces/moebius/appearance_row.h"
+#include "surfaces/drawing/appearance_row.h"
 #include "surfaces/moebius/strip_scene.h"
 #include "tests/support/gl_capture.h"
 #include "tests/support/gl_context.h"

@@ -6,7 +6,7 @@
 #include "math/angles.h"
 #include "scene/rotation_controller.h"
 #include "scene/scene_registry.h"
-#include "surfaces/moebius/appearance_row.h"
+#include "surfaces/drawing/appearance_row.h"
 #include "surfaces/moebius/middle_piece_row.h"
 #include "surfaces/moebius/strip_scene.h"
 #include "surfaces/moebius/wheel_button.h"

@@ -42,7 +42,8 @@ protected:
 };
 
 TEST_F(DualPairSceneTest, ReadsTheMorphSliderAtEveryFrame) {
-    DualPairScene scene("cube-pair", makeCube(), cubeFaceColours, cubeVertexColours, "Cubo", still);
+    DualPairScene scene("cube-pair", makeCube(), cubeFaceColours, cubeVertexColours,
+                        {"Cubo", {}, {}, {}}, still);
     const double halfSide = 2.0 / std::sqrt(3.0);
 
     // t = 1: the cube. Every tile lies in a face plane, at half the side from the centre on one
@@ -88,7 +89,7 @@ TEST_F(DualPairSceneTest, ReadsTheMorphSliderAtEveryFrame) {
 
 TEST_F(DualPairSceneTest, OutlinesEveryTileAndLeavesTheMatrixAsItFoundIt) {
     DualPairScene scene("tetra-pair", makeTetrahedron(), tetrahedronColours, tetrahedronColours,
-                        "Tetra", still);
+                        {"Tetra", {}, {}, {}}, still);
     glTranslated(0.25, -0.5, 0.0);
     GLdouble before[16], after[16];
     glGetDoublev(GL_MODELVIEW_MATRIX, before);
@@ -110,7 +111,7 @@ TEST(DualPairScene, PutsTheSolidOnTheSphereOfRadiusTwoAndItsSliderAtTheBottom) {
     const HalfEdgeMesh icosahedron = makeIcosahedron();
     ASSERT_GT(std::abs(length(icosahedron.vertexPosition(0)) - 2.0), 0.5);
     DualPairScene scene("ico-pair", icosahedron, icosahedronFaceColours, icosahedronVertexColours,
-                        "Icosaedro", rotation);
+                        {"Icosaedro", {}, {}, {}}, rotation);
     ASSERT_EQ(scene.mesh.vertexCount(), 12);
     for (int v = 0; v < scene.mesh.vertexCount(); ++v) {
         EXPECT_NEAR(length(scene.mesh.vertexPosition(v)), 2.0, 1e-12);
@@ -139,8 +140,9 @@ TEST_F(DualPairSceneTest, PairsThatShareARotationTurnTogether) {
     testing::FixedClock clock(1000);
     RotationController shared(10, 20);
     DualPairScene tetra("tetra-pair", makeTetrahedron(), tetrahedronColours, tetrahedronColours,
-                        "Tetra", shared);
-    DualPairScene cube("cube-pair", makeCube(), cubeFaceColours, cubeVertexColours, "Cubo", shared);
+                        {"Tetra", {}, {}, {}}, shared);
+    DualPairScene cube("cube-pair", makeCube(), cubeFaceColours, cubeVertexColours,
+                       {"Cubo", {}, {}, {}}, shared);
     const auto before = draw(cube);
 
     // A drag on empty space of the tetrahedron's scene, 30 pixels right and 12 up.
@@ -156,8 +158,8 @@ TEST_F(DualPairSceneTest, PairsThatShareARotationTurnTogether) {
     // The cube now stands as a cube that was turned by the same drag on its own.
     RotationController alone(10, 20);
     alone.rotateBy(30, 12);
-    DualPairScene reference("cube-alone", makeCube(), cubeFaceColours, cubeVertexColours, "Cubo",
-                            alone);
+    DualPairScene reference("cube-alone", makeCube(), cubeFaceColours, cubeVertexColours,
+                            {"Cubo", {}, {}, {}}, alone);
     const auto turned = draw(cube);
     const auto expected = draw(reference);
     ASSERT_EQ(turned.polygons.size(), expected.polygons.size());

@@ -2,7 +2,7 @@
 #include "math/angles.h"
 #include "scene/rotation_controller.h"
 #include "scene/scene_registry.h"
-#include "surfaces/klein/draw_mode_choice.h"
+#include "surfaces/drawing/appearance_row.h"
 #include "surfaces/klein/klein_cut_scene.h"
 #include "surfaces/klein/klein_draw_mode_scene.h"
 #include "surfaces/klein/klein_from_rectangle_scene.h"
@@ -170,7 +170,7 @@ TEST_F(KleinSceneDisplay, CutSliderSeparatesThenUnrolls) {
 }
 
 TEST_F(KleinSceneDisplay, DrawModeIconsAreASquareFourBarsAndATranslucentSquare) {
-    DrawModeChoice choice;
+    AppearanceRow choice({0.1, 0.7, 0.3});
     glMatrixMode(GL_PROJECTION);
     glOrtho(-20, 20, -20, 20, -1, 1);
     glMatrixMode(GL_MODELVIEW);
