@@ -25,14 +25,14 @@ public:
 
     // Appends the control; the panel owns it from now on. Returns it for the caller's
     // convenience (to set offset and anchor, or keep a non-owning pointer).
-    template <class Control> Control* add(std::unique_ptr<Control> control) {
-        Control* raw = control.get();
+    template <class WidgetType> WidgetType* add(std::unique_ptr<WidgetType> control) {
+        WidgetType* raw = control.get();
         widgets.push_back(std::move(control));
         return raw;
     }
     // Appends the control at offset from the anchor's corner of the window.
-    template <class Control>
-    Control* place(std::unique_ptr<Control> control, Vec2 offset, int anchor = BottomLeft) {
+    template <class WidgetType>
+    WidgetType* place(std::unique_ptr<WidgetType> control, Vec2 offset, int anchor = BottomLeft) {
         control->offset = offset;
         control->anchor = anchor;
         return add(std::move(control));
