@@ -5,22 +5,27 @@
 //   parity-probe FOLDER [CASE SCENE [snapshot options...] ;]...
 //
 // Every registered scene is first rendered as it starts (case "scene-ID"). Every case renders at
-// 400 x 300 unless its options give a size. Picks are made on a grid over the window after each
-// case (a finer one on cases of the Moebius6 map).
+// 400 x 300 unless its options give a size; the window grows for a case larger than it, only
+// then, since real GL's pictures at a size depend slightly on the window's size. Picks are made on
+// a grid over the window after each case (a finer one on cases of the Moebius6 map).
 
-#include "scene/clock.h"
 #include "app/png_file.h"
 #include "app/snapshot.h"
 #include "app/snapshot_options.h"
 #include "app/static_objects.h"
 #include "math/vec2.h"
+#include "scene/clock.h"
+#include "scene/overlay_settings.h"
 #include "scene/rotation_controller.h"
 #include "scene/scene.h"
 #include "scene/scene_registry.h"
 
-#include <GL/glut.h>
+#include <GL/freeglut.h>
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -62,6 +67,25 @@ void pickGrid(const std::string& name, Scene& scene, int width, int height, int 
     }
 }
 
+// Grows the window to hold width x height pixels and waits until it has; false if it does not.
+bool fitWindow(int width, int height) {
+    const auto fits = [&] {
+        return glutGet(GLUT_WINDOW_WIDTH) >= width && glutGet(GLUT_WINDOW_HEIGHT) >= height;
+    };
+    if (fits()) {
+        return true;
+    }
+    glutReshapeWindow(std::max(width, glutGet(GLUT_WINDOW_WIDTH)),
+                      std::max(height, glutGet(GLUT_WINDOW_HEIGHT)));
+    for (int attempt = 0; attempt < 2000 && !fits(); ++attempt) {
+        glutMainLoopEvent();
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    // The driver takes the drawable's new size from the next frame on.
+    glutSwapBuffers();
+    return fits();
+}
+
 int runCase(const std::string& folder, const Case& c) {
     std::vector<std::string> arguments = {"--scene", c.arguments.at(0), "--out",
                                           "unused",  "--size",          "400x300"};
@@ -78,6 +102,12 @@ int runCase(const std::string& folder, const Case& c) {
     }
     scene->rotation()->rotateBy(options.yaw, options.pitch);
     setClockForTesting(options.time);
+    overlaySettings().scale = options.overlayScale;
+    if (!fitWindow(options.width, options.height)) {
+        std::fprintf(stderr, "parity-probe: case %s: the window does not grow to %dx%d\n",
+                     c.name.c_str(), options.width, options.height);
+        return 1;
+    }
     const RgbImage image = renderScene(*scene, options.width, options.height);
     if (!writePngFile(folder + "/" + c.name + ".png", image).empty()) {
         return 1;
