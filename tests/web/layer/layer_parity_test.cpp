@@ -42,10 +42,11 @@ std::vector<std::string> caseArguments() {
         }
         arguments.push_back(";");
     }
-    // A phone's screen, upright, with the controls four pixels to the unit: their lines are
-    // drawn four pixels wide, by real GL and by the layer's triangles.
-    for (const char* word :
-         {"phone-wide-lines", "KleinBottle1", "--size", "1170x2532", "--overlay-scale", "4", ";"}) {
+    // A phone's screen, upright, with the controls four pixels to the unit and the title, the
+    // help and the open menu over the view: their lines are drawn four pixels wide, by real GL
+    // and by the layer's triangles.
+    for (const char* word : {"phone-wide-lines", "KleinBottle1", "--size", "1170x2532",
+                             "--overlay-scale", "4", "--texts", "--menu-open", ";"}) {
         arguments.push_back(word);
     }
     return arguments;

@@ -28,7 +28,7 @@ void expectCorners(const std::vector<RasterVertex>& triangles,
     }
 }
 
-TEST(WideLines, WidenAlongTheMinorAxisKeepingDepthColourAndTextureCoordinate) {
+TEST(WideLines, WidenAlongTheMinorAxisEndingWhereTheOnePixelLineEnds) {
     const std::array<int, 4> viewport = {0, 0, 200, 100};
     std::vector<RasterVertex> xMajor;
     appendWideLine(at(10, 20, 1), at(50, 40, 2), viewport, 4, xMajor);
@@ -39,6 +39,13 @@ TEST(WideLines, WidenAlongTheMinorAxisKeepingDepthColourAndTextureCoordinate) {
     std::vector<RasterVertex> yMajor;
     appendWideLine(at(60, 80, 1), at(40, 30, 1), viewport, 3, yMajor);
     expectCorners(yMajor, {{58.5, 80}, {38.5, 30}, {41.5, 30}, {58.5, 80}, {41.5, 30}, {61.5, 80}});
+
+    // Ends move to the edges of the first and last columns of GL's one-pixel line: the line
+    // leaves the diamond its start lies in, and stops inside the one of its end's pixel.
+    std::vector<RasterVertex> shifted;
+    appendWideLine(at(10.7f, 20.5f, 1), at(50.6f, 20.5f, 1), viewport, 4, shifted);
+    expectCorners(shifted,
+                  {{10, 18.5}, {50, 18.5}, {50, 22.5}, {10, 18.5}, {50, 22.5}, {10, 22.5}});
 
     EXPECT_EQ(rasterisedLineWidth(1.4f), 1.0f); // stays a line
     EXPECT_EQ(rasterisedLineWidth(0.2f), 1.0f);
