@@ -1,9 +1,10 @@
 #include "app/snapshot.h"
 
-#include "scene/clock.h"
 #include "app/png_file.h"
 #include "app/snapshot_options.h"
 #include "app/static_objects.h"
+#include "scene/clock.h"
+#include "scene/overlay_settings.h"
 #include "scene/rotation_controller.h"
 #include "scene/scene.h"
 #include "scene/scene_registry.h"
@@ -82,6 +83,7 @@ int runSnapshot(int argc, char** argv) {
         scene->rotation()->rotateBy(options.yaw, options.pitch);
     }
     setClockForTesting(options.time);
+    overlaySettings().scale = options.overlayScale;
 
     int toolkitCount = static_cast<int>(toolkitArguments.size()) - 1;
     glutInit(&toolkitCount, toolkitArguments.data());

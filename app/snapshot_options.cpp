@@ -12,18 +12,22 @@ namespace tessivo {
 const char* const snapshotUsage =
     "usage: tessivo-snapshot --list\n"
     "       tessivo-snapshot --scene ID --out FILE.png [--size WxH] [--set K=V]...\n"
-    "                        [--turn YAW,PITCH] [--time MS] [--no-controls]\n"
+    "                        [--turn YAW,PITCH] [--time MS] [--overlay-scale S]\n"
+    "                        [--no-controls]\n"
     "  --list          print each registered scene: identifier, a tab, its caption\n"
     "  --size WxH      picture size in pixels (default 800x600)\n"
     "  --set K=V       control K of the scene's own controls (from 0) takes the value V:\n"
     "                  a slider's value, a dial's angle in radians, a choice row's item\n"
     "  --turn Y,P      turn the object by Y degrees of yaw and P of pitch\n"
     "  --time MS       the clock's reading in milliseconds for animated parts (default 0)\n"
+    "  --overlay-scale S  window pixels per unit of the controls, 1 to 8 (default 1)\n"
     "  --no-controls   the 3D view alone, without the controls over it";
 
 namespace {
 
 constexpr int largestSide = 8192;
+constexpr double smallestOverlayScale = 1.0;
+constexpr double largestOverlayScale = 8.0;
 
 // A whole decimal number filling all of text.
 std::optional<long> parseInteger(const std::string& text) {
@@ -76,7 +80,7 @@ ParsedSnapshotOptions parseSnapshotOptions(const std::vector<std::string>& argum
             continue;
         }
         if (name != "--scene" && name != "--out" && name != "--size" && name != "--set" &&
-            name != "--turn" && name != "--time") {
+            name != "--turn" && name != "--time" && name != "--overlay-scale") {
             return failure("unknown option '" + name + "'");
         }
         if (i + 1 >= arguments.size()) {
@@ -118,6 +122,12 @@ ParsedSnapshotOptions parseSnapshotOptions(const std::vector<std::string>& argum
             }
             options.yaw = *yaw;
             options.pitch = *pitch;
+        } else if (name == "--overlay-scale") {
+            const auto scale = parseReal(value);
+            if (!scale || *scale < smallestOverlayScale || *scale > largestOverlayScale) {
+                return failure("bad overlay scale '" + value + "': expected a number from 1 to 8");
+            }
+            options.overlayScale = *scale;
         } else {
             const auto ms = parseInteger(value);
             if (!ms || *ms < INT_MIN || *ms > INT_MAX) {

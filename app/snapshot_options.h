@@ -26,6 +26,8 @@ struct SnapshotOptions {
     double yaw = 0.0;
     double pitch = 0.0;
     int time = 0;
+    // Window pixels per overlay unit: the controls' size and the width of their lines.
+    double overlayScale = 1.0;
 };
 
 // The options, or the reason (one line) why the arguments cannot be used. Arguments are those

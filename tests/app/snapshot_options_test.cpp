@@ -10,9 +10,9 @@ ParsedSnapshotOptions parse(std::vector<std::string> arguments) {
 }
 
 TEST(SnapshotOptions, ReadsEveryOption) {
-    const auto parsed =
-        parse({"--scene", "Moebius", "--out", "a.png", "--size", "320x200", "--set", "0=0.25",
-               "--set", "2=-3.5e1", "--turn", "30,-12.5", "--time", "-1500"});
+    const auto parsed = parse({"--scene", "Moebius", "--out", "a.png", "--size", "320x200", "--set",
+                               "0=0.25", "--set", "2=-3.5e1", "--turn", "30,-12.5", "--time",
+                               "-1500", "--overlay-scale", "2.5"});
     ASSERT_TRUE(parsed.options) << parsed.error;
     const SnapshotOptions& o = *parsed.options;
     EXPECT_FALSE(o.list);
@@ -28,6 +28,7 @@ TEST(SnapshotOptions, ReadsEveryOption) {
     EXPECT_EQ(o.yaw, 30.0);
     EXPECT_EQ(o.pitch, -12.5);
     EXPECT_EQ(o.time, -1500);
+    EXPECT_EQ(o.overlayScale, 2.5);
 }
 
 TEST(SnapshotOptions, DefaultsAndList) {
@@ -36,6 +37,7 @@ TEST(SnapshotOptions, DefaultsAndList) {
     EXPECT_EQ(parsed.options->width, 800);
     EXPECT_EQ(parsed.options->height, 600);
     EXPECT_EQ(parsed.options->time, 0);
+    EXPECT_EQ(parsed.options->overlayScale, 1.0);
     EXPECT_TRUE(parsed.options->settings.empty());
     EXPECT_FALSE(parsed.options->noControls);
     parsed = parse({"--scene", "x", "--no-controls", "--out", "y.png"});
@@ -72,6 +74,8 @@ TEST(SnapshotOptions, RejectsMalformedArgumentsWithOneLineReasons) {
         {"--scene", "x", "--out", "y", "--turn", "30,x"},
         {"--scene", "x", "--out", "y", "--time", "1.5"},
         {"--scene", "x", "--out", "y", "--time", "99999999999"},
+        {"--scene", "x", "--out", "y", "--overlay-scale", "0.5"},
+        {"--scene", "x", "--out", "y", "--overlay-scale", "9"},
     };
     for (const auto& arguments : bad) {
         const auto parsed = parse(arguments);

@@ -4,6 +4,7 @@
 #include "web/layer/clip_volume.h"
 #include "web/layer/layer.h"
 #include "web/layer/primitive_assembly.h"
+#include "web/layer/wide_lines.h"
 
 #include <algorithm>
 #include <cmath>
@@ -155,7 +156,18 @@ void Layer::emitTriangles(const std::vector<int>& indices) {
 }
 
 void Layer::emitLines(const std::vector<int>& indices) {
-    batch(GL_LINES, fragmentState());
+    const FragmentState fragments = fragmentState();
+    const float width = rasterisedLineWidth(fragments.lineWidth);
+    if (width > 1.0f) {
+        batch(GL_TRIANGLES, fragments);
+        for (std::size_t i = 0; i + 1 < indices.size(); i += 2) {
+            appendWideLine(rasterVertex(vertices[static_cast<std::size_t>(indices[i])], false),
+                           rasterVertex(vertices[static_cast<std::size_t>(indices[i + 1])], false),
+                           fragments.viewport, width, pending);
+        }
+        return;
+    }
+    batch(GL_LINES, fragments);
     for (int i : indices) {
         pending.push_back(rasterVertex(vertices[static_cast<std::size_t>(i)], false));
     }

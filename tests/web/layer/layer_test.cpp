@@ -210,5 +210,25 @@ TEST_F(LayerTest, BatchesBreakWhereTheFragmentStateChanges) {
     EXPECT_TRUE(backend.draws[1].state.blend);
 }
 
+TEST_F(LayerTest, LinesWiderThanAPixelReachTheBackendAsTriangles) {
+    const auto strip = [] {
+        tlBegin(GL_LINE_STRIP);
+        tlVertex2d(-0.5, 0);
+        tlVertex2d(0.5, 0.1);
+        tlVertex2d(0.5, 0.9);
+        tlEnd();
+    };
+    tlLineWidth(1.4f);
+    strip();
+    tlLineWidth(3.0f);
+    strip();
+    tlFlush();
+    ASSERT_EQ(backend.draws.size(), 2u);
+    EXPECT_EQ(backend.draws[0].mode, static_cast<unsigned>(GL_LINES));
+    EXPECT_EQ(backend.draws[0].vertices.size(), 4u);
+    EXPECT_EQ(backend.draws[1].mode, static_cast<unsigned>(GL_TRIANGLES));
+    EXPECT_EQ(backend.draws[1].vertices.size(), 12u);
+}
+
 } // namespace
 } // namespace tessivo::gllayer

@@ -2,25 +2,34 @@
 // over the web build's GL layer: this file is linked once against each. Output: one PNG per
 // case in the folder, and on standard output one line "pick CASE X Y PART" per pick.
 //
-//   parity-probe FOLDER [CASE SCENE [snapshot options...] ;]...
+//   parity-probe FOLDER [CASE SCENE [snapshot options...] [--texts] [--menu-open] ;]...
 //
 // Every registered scene is first rendered as it starts (case "scene-ID"). Every case renders at
-// 400 x 300 unless its options give a size. Picks are made on a grid over the window after each
-// case (a finer one on cases of the Moebius6 map).
+// 400 x 300 unless its options give a size; the window grows for a case larger than it, only
+// then, since real GL's pictures at a size depend slightly on the window's size. Picks are made on
+// a grid over the window after each case (a finer one on cases of the Moebius6 map).
 
-#include "scene/clock.h"
 #include "app/png_file.h"
+#include "app/scene_texts.h"
+#include "app/shell.h"
 #include "app/snapshot.h"
 #include "app/snapshot_options.h"
 #include "app/static_objects.h"
 #include "math/vec2.h"
+#include "scene/clock.h"
+#include "scene/overlay_settings.h"
 #include "scene/rotation_controller.h"
 #include "scene/scene.h"
 #include "scene/scene_registry.h"
+#include "ui/scene_menu.h"
+#include "ui/widget_panel.h"
 
-#include <GL/glut.h>
+#include <GL/freeglut.h>
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -62,10 +71,49 @@ void pickGrid(const std::string& name, Scene& scene, int width, int height, int 
     }
 }
 
+// Grows the window to hold width x height pixels and waits until it has; false if it does not.
+bool fitWindow(int width, int height) {
+    const auto fits = [&] {
+        return glutGet(GLUT_WINDOW_WIDTH) >= width && glutGet(GLUT_WINDOW_HEIGHT) >= height;
+    };
+    if (fits()) {
+        return true;
+    }
+    glutReshapeWindow(std::max(width, glutGet(GLUT_WINDOW_WIDTH)),
+                      std::max(height, glutGet(GLUT_WINDOW_HEIGHT)));
+    for (int attempt = 0; attempt < 2000 && !fits(); ++attempt) {
+        glutMainLoopEvent();
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    // The driver takes the drawable's new size from the next frame on.
+    glutSwapBuffers();
+    return fits();
+}
+
+// The probe's own words among a case's options: --texts draws the scene's title and help as
+// the exhibition program does, --menu-open shows the scene menu unfolded.
+struct ProbeExtras {
+    bool texts = false;
+    bool menuOpen = false;
+};
+
+void drawTextsWithHelp(const Scene& scene) {
+    drawSceneTexts(scene, 1.0);
+}
+
 int runCase(const std::string& folder, const Case& c) {
     std::vector<std::string> arguments = {"--scene", c.arguments.at(0), "--out",
                                           "unused",  "--size",          "400x300"};
-    arguments.insert(arguments.end(), c.arguments.begin() + 1, c.arguments.end());
+    ProbeExtras extras;
+    for (auto word = c.arguments.begin() + 1; word != c.arguments.end(); ++word) {
+        if (*word == "--texts") {
+            extras.texts = true;
+        } else if (*word == "--menu-open") {
+            extras.menuOpen = true;
+        } else {
+            arguments.push_back(*word);
+        }
+    }
     const ParsedSnapshotOptions parsed = parseSnapshotOptions(arguments);
     Scene* scene = parsed.options ? SceneRegistry::instance().find(parsed.options->scene) : nullptr;
     if (!scene) {
@@ -78,7 +126,24 @@ int runCase(const std::string& folder, const Case& c) {
     }
     scene->rotation()->rotateBy(options.yaw, options.pitch);
     setClockForTesting(options.time);
+    overlaySettings().scale = options.overlayScale;
+    if (!fitWindow(options.width, options.height)) {
+        std::fprintf(stderr, "parity-probe: case %s: the window does not grow to %dx%d\n",
+                     c.name.c_str(), options.width, options.height);
+        return 1;
+    }
+    shellState().drawTexts = extras.texts ? drawTextsWithHelp : nullptr;
+    SceneMenu* menu = extras.menuOpen ? scene->panel->sceneMenu : nullptr;
+    if (menu) {
+        menu->openness = 1.0;
+        menu->direction = 1.0;
+    }
     const RgbImage image = renderScene(*scene, options.width, options.height);
+    shellState().drawTexts = nullptr;
+    if (menu) {
+        menu->openness = 0.0;
+        menu->close();
+    }
     if (!writePngFile(folder + "/" + c.name + ".png", image).empty()) {
         return 1;
     }
