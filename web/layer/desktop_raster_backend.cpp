@@ -52,10 +52,12 @@ void DesktopRasterBackend::setTexture(const TextureImage& image) {
 }
 
 void DesktopRasterBackend::draw(unsigned mode, const std::vector<RasterVertex>& vertices,
+                                const std::vector<std::uint16_t>& indices,
                                 const FragmentState& state) {
     apply(state);
     glBegin(mode);
-    for (const RasterVertex& v : vertices) {
+    for (std::uint16_t i : indices) {
+        const RasterVertex& v = vertices[i];
         glColor4fv(v.colour);
         glTexCoord2fv(v.texCoord);
         glVertex4fv(v.position);

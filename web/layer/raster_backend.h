@@ -67,9 +67,10 @@ public:
     virtual void clear(bool colour, const float rgba[4], bool depth,
                        const FragmentState& state) = 0;
     virtual void setTexture(const TextureImage& image) = 0;
-    // Draws independent primitives: mode is GL_TRIANGLES or GL_LINES.
+    // Draws independent primitives, mode GL_TRIANGLES or GL_LINES, of the vertices that indices
+    // name in turn.
     virtual void draw(unsigned mode, const std::vector<RasterVertex>& vertices,
-                      const FragmentState& state) = 0;
+                      const std::vector<std::uint16_t>& indices, const FragmentState& state) = 0;
     // Reads back RGBA bytes of the window, bottom row first (tests and glReadPixels).
     virtual void readPixels(int x, int y, int width, int height, std::uint8_t* rgba) = 0;
 };

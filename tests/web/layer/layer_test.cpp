@@ -22,9 +22,14 @@ public:
     std::vector<TextureImage> textures;
     void clear(bool, const float*, bool, const FragmentState&) override {}
     void setTexture(const TextureImage& image) override { textures.push_back(image); }
+    // The vertices in the order the indices name them.
     void draw(unsigned mode, const std::vector<RasterVertex>& vertices,
-              const FragmentState& state) override {
-        draws.push_back({mode, vertices, state});
+              const std::vector<std::uint16_t>& indices, const FragmentState& state) override {
+        Draw d{mode, {}, state};
+        for (std::uint16_t i : indices) {
+            d.vertices.push_back(vertices[i]);
+        }
+        draws.push_back(d);
     }
     void readPixels(int, int, int, int, std::uint8_t*) override {}
 };
