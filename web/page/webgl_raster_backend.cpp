@@ -81,6 +81,8 @@ void WebglRasterBackend::prepare() {
 
     glGenBuffers(1, &buffer_);
     glBindBuffer(GL_ARRAY_BUFFER, buffer_);
+    glGenBuffers(1, &indexBuffer_);
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, indexBuffer_);
     const auto stride = static_cast<GLsizei>(sizeof(RasterVertex));
     glVertexAttribPointer(positionAttribute, 4, GL_FLOAT, GL_FALSE, stride,
                           reinterpret_cast<const void*>(offsetof(RasterVertex, position)));
@@ -141,15 +143,19 @@ void WebglRasterBackend::setTexture(const TextureImage& image) {
 }
 
 void WebglRasterBackend::draw(unsigned mode, const std::vector<RasterVertex>& vertices,
+                              const std::vector<std::uint16_t>& indices,
                               const FragmentState& state) {
-    if (vertices.empty()) {
+    if (indices.empty()) {
         return;
     }
     prepare();
     apply(state);
     glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(vertices.size() * sizeof(RasterVertex)),
                  vertices.data(), GL_STREAM_DRAW);
-    glDrawArrays(mode, 0, static_cast<GLsizei>(vertices.size()));
+    glBufferData(GL_ELEMENT_ARRAY_BUFFER,
+                 static_cast<GLsizeiptr>(indices.size() * sizeof(std::uint16_t)), indices.data(),
+                 GL_STREAM_DRAW);
+    glDrawElements(mode, static_cast<GLsizei>(indices.size()), GL_UNSIGNED_SHORT, nullptr);
 }
 
 void WebglRasterBackend::readPixels(int x, int y, int width, int height, std::uint8_t* rgba) {

@@ -16,7 +16,7 @@ public:
     void clear(bool colour, const float rgba[4], bool depth, const FragmentState& state) override;
     void setTexture(const TextureImage& image) override;
     void draw(unsigned mode, const std::vector<RasterVertex>& vertices,
-              const FragmentState& state) override;
+              const std::vector<std::uint16_t>& indices, const FragmentState& state) override;
     void readPixels(int x, int y, int width, int height, std::uint8_t* rgba) override;
 
 private:
@@ -27,6 +27,7 @@ private:
     FragmentStateWriter writer_;
     unsigned program_ = 0;
     unsigned buffer_ = 0;
+    unsigned indexBuffer_ = 0;
     unsigned texture_ = 0;
     int texturedLocation_ = -1;
 };
