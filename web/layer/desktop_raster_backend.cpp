@@ -58,7 +58,7 @@ void DesktopRasterBackend::draw(unsigned mode, const std::vector<RasterVertex>& 
     glBegin(mode);
     for (std::uint16_t i : indices) {
         const RasterVertex& v = vertices[i];
-        glColor4fv(v.colour);
+        glColor4ubv(v.colour);
         glTexCoord2fv(v.texCoord);
         glVertex4fv(v.position);
     }

@@ -193,7 +193,11 @@ RasterVertex Layer::rasterVertex(const Vertex& v, bool back) const {
         r.position[k] = static_cast<float>(v.clip[static_cast<std::size_t>(k)]);
     }
     const Rgba& colour = back ? v.back : v.front;
-    std::copy(colour.begin(), colour.end(), r.colour);
+    for (int k = 0; k < 4; ++k) {
+        // GL's conversion of a colour component to the framebuffer's bytes.
+        r.colour[k] = static_cast<std::uint8_t>(
+            std::clamp(colour[static_cast<std::size_t>(k)], 0.0f, 1.0f) * 255.0f + 0.5f);
+    }
     r.texCoord[0] = v.texCoord[0];
     r.texCoord[1] = v.texCoord[1];
     return r;

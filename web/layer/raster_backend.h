@@ -20,9 +20,10 @@
 namespace tessivo::gllayer {
 
 struct RasterVertex {
-    float position[4]; // clip coordinates
-    float colour[4];   // final RGBA after lighting or colour, 0..1
-    float texCoord[2]; // used only when FragmentState::textured
+    float position[4];      // clip coordinates
+    std::uint8_t colour[4]; // final RGBA after lighting or colour, 0..255 as the framebuffer
+                            // keeps it
+    float texCoord[2];      // used only when FragmentState::textured
 };
 
 // Everything a backend needs to know to write fragments. Culling is already done by the layer.

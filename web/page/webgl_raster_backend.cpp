@@ -86,7 +86,7 @@ void WebglRasterBackend::prepare() {
     const auto stride = static_cast<GLsizei>(sizeof(RasterVertex));
     glVertexAttribPointer(positionAttribute, 4, GL_FLOAT, GL_FALSE, stride,
                           reinterpret_cast<const void*>(offsetof(RasterVertex, position)));
-    glVertexAttribPointer(colourAttribute, 4, GL_FLOAT, GL_FALSE, stride,
+    glVertexAttribPointer(colourAttribute, 4, GL_UNSIGNED_BYTE, GL_TRUE, stride,
                           reinterpret_cast<const void*>(offsetof(RasterVertex, colour)));
     glVertexAttribPointer(texCoordAttribute, 2, GL_FLOAT, GL_FALSE, stride,
                           reinterpret_cast<const void*>(offsetof(RasterVertex, texCoord)));
