@@ -109,8 +109,8 @@ std::string setAttract(const std::string& value, ExhibitOptions& options) {
 
 std::string setMaxFps(const std::string& value, ExhibitOptions& options) {
     int rate = 0;
-    if (!readWhole(value, rate) || rate < 1 || rate > highestFrameRate) {
-        return "'" + value + "' is not a whole number from 1 to 240";
+    if (!readWhole(value, rate) || rate < 0 || rate > highestFrameRate) {
+        return "'" + value + "' is not a whole number from 0 (no limit) to 240";
     }
     options.maxFramesPerSecond = rate;
     return {};
@@ -241,7 +241,7 @@ std::string exhibitHelpText() {
            "                        (default 90; 0 never)\n"
            "  --attract DEG         while idle, the object turns DEG degrees per second\n"
            "                        about the vertical (default 6; 0 off)\n"
-           "  --max-fps N           at most N frames per second (default 60)\n"
+           "  --max-fps N           at most N frames per second (default 60; 0 no limit)\n"
            "  --window WxH          a normal window of W x H pixels instead of full screen\n"
            "  --staff-keys          S shows the colour picker, Escape and F1 to F3 quit\n"
            "  --captions FILE       titles and help lines from FILE, a UTF-8 line a scene:\n"

@@ -7,9 +7,13 @@
 
 namespace tessivo {
 
-FramePacer::FramePacer(int framesPerSecond) : interval(1000.0 / framesPerSecond) {}
+FramePacer::FramePacer(int framesPerSecond)
+    : interval(framesPerSecond > 0 ? 1000.0 / framesPerSecond : 0.0) {}
 
 int FramePacer::nextDelay(int now) {
+    if (interval == 0.0) {
+        return 0;
+    }
     if (!started) {
         started = true;
         base = now;

@@ -11,6 +11,7 @@ class FramePacer {
 public:
     static constexpr int catchUpFrames = 4;
 
+    // 0 frames per second: no limit, every frame is due at once.
     explicit FramePacer(int framesPerSecond);
 
     // Milliseconds from now (the clock's) to the next frame of the grid; 0 when it is due.

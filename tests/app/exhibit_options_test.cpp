@@ -54,7 +54,7 @@ TEST(ExhibitOptions, ABadOptionOrValueIsOneLineNamingIt) {
         {{"--language", "fr"}, "--language"},
         {{"--idle-reset", "1.5"}, "--idle-reset"},
         {{"--attract", "-3"}, "--attract"},
-        {{"--max-fps", "0"}, "--max-fps"},
+        {{"--max-fps", "241"}, "--max-fps"},
         {{"--window", "800x"}, "--window"},
         {{"--tour", "1.5"}, "--tour"},
         {{"--tour", "3601"}, "--tour"},

@@ -86,6 +86,8 @@ TEST(FramePacer, HoldsTheRateDespiteLateTimersAndDrawingTime) {
         }
     }
     EXPECT_NEAR(framesInTenSeconds(60, 1, 4, INT_MAX - 5000), 600, 1); // across the wrap
+    // No limit: every frame is due at once, as many as the drawing allows.
+    EXPECT_EQ(framesInTenSeconds(0, 0, 2), 5000);
 }
 
 TEST(FramePacer, CatchesUpAFewLateFramesButStartsAgainAfterAStall) {

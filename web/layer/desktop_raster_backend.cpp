@@ -52,11 +52,13 @@ void DesktopRasterBackend::setTexture(const TextureImage& image) {
 }
 
 void DesktopRasterBackend::draw(unsigned mode, const std::vector<RasterVertex>& vertices,
+                                const std::vector<std::uint16_t>& indices,
                                 const FragmentState& state) {
     apply(state);
     glBegin(mode);
-    for (const RasterVertex& v : vertices) {
-        glColor4fv(v.colour);
+    for (std::uint16_t i : indices) {
+        const RasterVertex& v = vertices[i];
+        glColor4ubv(v.colour);
         glTexCoord2fv(v.texCoord);
         glVertex4fv(v.position);
     }

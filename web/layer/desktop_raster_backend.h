@@ -14,7 +14,7 @@ public:
     void clear(bool colour, const float rgba[4], bool depth, const FragmentState& state) override;
     void setTexture(const TextureImage& image) override;
     void draw(unsigned mode, const std::vector<RasterVertex>& vertices,
-              const FragmentState& state) override;
+              const std::vector<std::uint16_t>& indices, const FragmentState& state) override;
     void readPixels(int x, int y, int width, int height, std::uint8_t* rgba) override;
 
 private:

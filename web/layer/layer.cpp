@@ -4,6 +4,7 @@
 
 #include <GL/glut.h>
 #include <algorithm>
+#include <cstring>
 
 namespace tessivo::gllayer {
 
@@ -72,7 +73,10 @@ void Layer::reset() {
     clientAttributeStack.clear();
     mode = GL_RENDER;
     insideBegin = false;
+    recorded.clear();
+    recordedMaterials.clear();
     vertices.clear();
+    pendingIndices.clear();
     texture = initialTexture();
     textureDefined = textureChanged = false;
     unpackAlignment = packAlignment = 4;
@@ -162,6 +166,7 @@ void Layer::material(GLenum face, GLenum pname, const Rgba& p) {
         return;
     }
     bool known = true;
+    materialsChanged = true;
     if (face != GL_BACK) {
         known = setMaterialParameter(state.lighting.materials[0], pname, p);
     }
@@ -234,6 +239,7 @@ void Layer::popAttributes() {
         return;
     }
     restoreAttributes(state, attributeStack.back().second, attributeStack.back().first);
+    materialsChanged = true;
     attributeStack.pop_back();
 }
 
@@ -260,7 +266,26 @@ PixelRows Layer::unpackedRows(int width, int channels, const void* pixels) const
             (row + unpackAlignment - 1) / unpackAlignment * unpackAlignment};
 }
 
+// Whether the picture is the texture's already: the program may hand over the same picture
+// every frame, and converting and uploading it anew would cost the page more than the frame.
+bool Layer::holdsTexture(int width, int height, int channels, PixelRows rows) const {
+    if (!textureDefined || rows.first == nullptr || width != texture.width ||
+        height != texture.height || channels != texture.channels) {
+        return false;
+    }
+    const std::size_t row = static_cast<std::size_t>(width) * channels;
+    for (int y = 0; y < height; ++y) {
+        if (std::memcmp(rows.first + y * rows.stride, texture.pixels.data() + y * row, row) != 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
 void Layer::textureImage(int width, int height, int channels, PixelRows rows) {
+    if (holdsTexture(width, height, channels, rows)) {
+        return;
+    }
     flush();
     texture.width = width;
     texture.height = height;
@@ -280,21 +305,28 @@ void Layer::textureParameter(GLenum pname, GLint value) {
         isFilter || filter == GL_NEAREST_MIPMAP_NEAREST || filter == GL_LINEAR_MIPMAP_NEAREST ||
         filter == GL_NEAREST_MIPMAP_LINEAR || filter == GL_LINEAR_MIPMAP_LINEAR;
     const bool isWrap = filter == GL_REPEAT || filter == GL_CLAMP;
-    flush();
+    unsigned* parameter = nullptr;
+    unsigned newValue = filter;
     if (pname == GL_TEXTURE_MAG_FILTER && isFilter) {
-        texture.magnification = filter;
+        parameter = &texture.magnification;
     } else if (pname == GL_TEXTURE_MIN_FILTER && isMinifyingFilter) {
         // There are no mipmaps to choose between: only the nearest filters stay nearest.
-        texture.minification =
+        parameter = &texture.minification;
+        newValue =
             filter == GL_NEAREST || filter == GL_NEAREST_MIPMAP_NEAREST ? GL_NEAREST : GL_LINEAR;
     } else if (pname == GL_TEXTURE_WRAP_S && isWrap) {
-        texture.wrapS = filter;
+        parameter = &texture.wrapS;
     } else if (pname == GL_TEXTURE_WRAP_T && isWrap) {
-        texture.wrapT = filter;
+        parameter = &texture.wrapT;
     } else {
         setError(GL_INVALID_ENUM);
         return;
     }
+    if (*parameter == newValue) {
+        return;
+    }
+    flush();
+    *parameter = newValue;
     textureChanged = textureDefined;
 }
 

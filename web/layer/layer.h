@@ -2,7 +2,9 @@
 
 #include "web/layer/client_arrays.h"
 #include "web/layer/display_lists.h"
+#include "web/layer/layer_profile.h"
 #include "web/layer/matrix_stack.h"
+#include "web/layer/primitive_assembly.h"
 #include "web/layer/raster_backend.h"
 #include "web/layer/selection_recorder.h"
 #include "web/layer/server_state.h"
@@ -30,6 +32,7 @@ public:
     ServerState state;
     ClientArrays arrays;
     DisplayLists lists;
+    LayerProfile profile;
 
     // Immediate mode.
     void begin(GLenum mode);
@@ -86,6 +89,15 @@ public:
     GLenum takeError();
 
 private:
+    // A vertex as glVertex gives it, with the current values it takes along. The vertices of a
+    // glBegin/glEnd are transformed and lit together at glEnd.
+    struct RecordedVertex {
+        std::array<double, 4> object;
+        std::array<float, 3> normal;
+        Rgba colour;
+        std::array<double, 4> texCoord;
+        int materials; // into recordedMaterials: the materials as they stood at the vertex
+    };
     struct Vertex {
         std::array<double, 4> clip;
         Rgba front;
@@ -94,7 +106,7 @@ private:
     };
 
     RasterBackend& backend();
-    void prepareVertexPipeline();
+    void transformAndLight();
     void applyColourMaterial();
     FragmentState fragmentState();
     void emitTriangles(const std::vector<int>& indices);
@@ -102,6 +114,8 @@ private:
     void selectPrimitives(GLenum kind, const std::vector<int>& indices);
     static bool frontFacing(const Vertex& a, const Vertex& b, const Vertex& c);
     void batch(GLenum kind, const FragmentState& fragments);
+    void appendVertex(const RasterVertex& v);
+    int appendedIndex(std::vector<int>& appended, int i, bool back);
     RasterVertex rasterVertex(const Vertex& v, bool back) const;
 
     RasterBackend* chosenBackend = nullptr;
@@ -118,17 +132,26 @@ private:
 
     GLenum primitiveMode = GL_TRIANGLES;
     bool insideBegin = false;
+    std::vector<RecordedVertex> recorded;
+    std::vector<std::array<Material, 2>> recordedMaterials;
+    bool materialsChanged = true; // since the last of recordedMaterials
     std::vector<Vertex> vertices;
-    std::array<double, 9> normalMatrix{};
+    bool facesDiffer = false; // the vertices' back colours are not their front ones
+    AssembledPrimitives assembled;
+    std::vector<int> frontAppended, backAppended; // where each vertex went into pending, or -1
 
     static TextureImage initialTexture();
+    bool holdsTexture(int width, int height, int channels, PixelRows rows) const;
     TextureImage texture = initialTexture();
     bool textureDefined = false;
     bool textureChanged = false;
     int unpackAlignment = 4;
     int packAlignment = 4;
 
+    // WebGL 1 indexes with 16 bits.
+    static constexpr std::size_t maxBatchVertices = 65535;
     std::vector<RasterVertex> pending;
+    std::vector<std::uint16_t> pendingIndices;
     GLenum pendingKind = GL_TRIANGLES;
     FragmentState pendingState;
 

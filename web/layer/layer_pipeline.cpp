@@ -3,6 +3,7 @@
 
 #include "web/layer/clip_volume.h"
 #include "web/layer/layer.h"
+#include "web/layer/prepared_lighting.h"
 #include "web/layer/primitive_assembly.h"
 #include "web/layer/wide_lines.h"
 
@@ -13,9 +14,21 @@ namespace tessivo::gllayer {
 
 namespace {
 
-Point3 normalised(const Point3& v) {
-    const double length = std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
-    return length > 0.0 ? Point3{v[0] / length, v[1] / length, v[2] / length} : v;
+using Vector3 = PreparedLighting::Vector3;
+
+Vector3 normalised(const Vector3& v) {
+    const float length = std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
+    return length > 0.0f ? Vector3{v[0] / length, v[1] / length, v[2] / length} : v;
+}
+
+// The normal matrix of the modelview matrix, in the lighting's single precision.
+std::array<float, 9> normalMatrix(const Matrix4& modelview) {
+    const std::array<double, 9> m = modelview.normalMatrix();
+    std::array<float, 9> r{};
+    for (std::size_t k = 0; k < 9; ++k) {
+        r[k] = static_cast<float>(m[k]);
+    }
+    return r;
 }
 
 } // namespace
@@ -36,10 +49,6 @@ FragmentState Layer::fragmentState() {
     return f;
 }
 
-void Layer::prepareVertexPipeline() {
-    normalMatrix = modelview().normalMatrix();
-}
-
 void Layer::begin(GLenum primitive) {
     if (insideBegin) {
         setError(GL_INVALID_OPERATION);
@@ -51,43 +60,84 @@ void Layer::begin(GLenum primitive) {
     }
     insideBegin = true;
     primitiveMode = primitive;
-    vertices.clear();
-    prepareVertexPipeline();
+    recorded.clear();
+    recordedMaterials.clear();
+    materialsChanged = true;
 }
 
 void Layer::vertex(double x, double y, double z, double w) {
     if (!insideBegin) {
         return;
     }
-    Vertex v;
-    const auto eye = modelview().transform({x, y, z, w});
-    v.clip = projection().transform(eye);
-    if (selecting()) {
-        vertices.push_back(v);
-        return;
+    // Colour material changes the materials with every colour; each vertex keeps the
+    // materials it was given, and only a change costs a copy.
+    if (materialsChanged) {
+        recordedMaterials.push_back(state.lighting.materials);
+        materialsChanged = false;
     }
-    if (state.on(capability::lighting)) {
-        const auto& n = state.current.normal;
-        const auto& m = normalMatrix;
-        Point3 eyeNormal = {m[0] * n[0] + m[1] * n[1] + m[2] * n[2],
-                            m[3] * n[0] + m[4] * n[1] + m[5] * n[2],
-                            m[6] * n[0] + m[7] * n[1] + m[8] * n[2]};
-        if (state.on(capability::normalize)) {
-            eyeNormal = normalised(eyeNormal);
+    const Point3& n = state.current.normal;
+    recorded.push_back(
+        {{x, y, z, w},
+         {static_cast<float>(n[0]), static_cast<float>(n[1]), static_cast<float>(n[2])},
+         state.current.colour,
+         state.current.texCoord,
+         static_cast<int>(recordedMaterials.size()) - 1});
+}
+
+// GL's per-vertex work for the recorded vertices: the modelview and projection matrices in
+// double precision, as GL specifies its transformations, and the lighting in single precision,
+// both faces at once.
+void Layer::transformAndLight() {
+    const Matrix4& toEye = modelview();
+    const Matrix4& toClip = projection();
+    const bool lit = state.on(capability::lighting) && !selecting();
+    facesDiffer = lit && state.lighting.twoSided;
+    PreparedLighting lighting;
+    std::array<float, 9> m{};
+    if (lit) {
+        lighting = PreparedLighting(state.lighting, state.enabled & capability::lights);
+        m = normalMatrix(toEye);
+    }
+    const bool normalize = state.on(capability::normalize);
+    const bool plainTexCoords = textureMatrix().isIdentity();
+    int materialsInUse = -1;
+    vertices.resize(recorded.size());
+    for (std::size_t i = 0; i < recorded.size(); ++i) {
+        const RecordedVertex& r = recorded[i];
+        Vertex& v = vertices[i];
+        const auto eye = toEye.transform(r.object);
+        v.clip = toClip.transform(eye);
+        if (selecting()) {
+            continue;
         }
-        const double wEye = eye[3] != 0.0 ? eye[3] : 1.0;
-        const Point3 eyePosition = {eye[0] / wEye, eye[1] / wEye, eye[2] / wEye};
-        const Lighting& l = state.lighting;
-        const std::uint32_t lightsOn = state.enabled & capability::lights;
-        v.front = l.colour(eyePosition, eyeNormal, false, lightsOn);
-        v.back = l.twoSided ? l.colour(eyePosition, eyeNormal, true, lightsOn) : v.front;
-    } else {
-        v.front = v.back = state.current.colour;
+        if (lit) {
+            if (r.materials != materialsInUse) {
+                materialsInUse = r.materials;
+                const auto& materials = recordedMaterials[static_cast<std::size_t>(r.materials)];
+                lighting.setMaterials(materials[0], materials[1]);
+            }
+            const auto& n = r.normal;
+            Vector3 eyeNormal = {m[0] * n[0] + m[1] * n[1] + m[2] * n[2],
+                                 m[3] * n[0] + m[4] * n[1] + m[5] * n[2],
+                                 m[6] * n[0] + m[7] * n[1] + m[8] * n[2]};
+            if (normalize) {
+                eyeNormal = normalised(eyeNormal);
+            }
+            const double wEye = eye[3] != 0.0 ? eye[3] : 1.0;
+            const Vector3 eyePosition = {static_cast<float>(eye[0] / wEye),
+                                         static_cast<float>(eye[1] / wEye),
+                                         static_cast<float>(eye[2] / wEye)};
+            lighting.colours(eyePosition, eyeNormal, facesDiffer, v.front, v.back);
+            if (!facesDiffer) {
+                v.back = v.front;
+            }
+        } else {
+            v.front = v.back = r.colour;
+        }
+        const auto t = plainTexCoords ? r.texCoord : textureMatrix().transform(r.texCoord);
+        const double q = t[3] != 0.0 ? t[3] : 1.0;
+        v.texCoord = {static_cast<float>(t[0] / q), static_cast<float>(t[1] / q)};
     }
-    const auto t = textureMatrix().transform(state.current.texCoord);
-    const double q = t[3] != 0.0 ? t[3] : 1.0;
-    v.texCoord = {static_cast<float>(t[0] / q), static_cast<float>(t[1] / q)};
-    vertices.push_back(v);
 }
 
 void Layer::end() {
@@ -96,14 +146,23 @@ void Layer::end() {
         return;
     }
     insideBegin = false;
-    const AssembledPrimitives assembled =
-        assemblePrimitives(primitiveMode, static_cast<int>(vertices.size()));
+    const double start = profile.now();
+    transformAndLight();
+    const double lit = profile.now();
+    const double rasterBefore = profile.rasterCalls;
+    assemblePrimitives(primitiveMode, static_cast<int>(vertices.size()), assembled);
     if (selecting()) {
         selectPrimitives(assembled.kind, assembled.indices);
     } else if (assembled.kind == GL_TRIANGLES) {
         emitTriangles(assembled.indices);
     } else {
         emitLines(assembled.indices);
+    }
+    if (profile.on()) {
+        const double done = profile.now();
+        profile.transformLighting += lit - start;
+        // A draw that a full batch or a new fragment state sets off is the backend's time.
+        profile.assembly += done - lit - (profile.rasterCalls - rasterBefore);
     }
 }
 
@@ -136,21 +195,49 @@ RasterVertex Layer::rasterVertex(const Vertex& v, bool back) const {
         r.position[k] = static_cast<float>(v.clip[static_cast<std::size_t>(k)]);
     }
     const Rgba& colour = back ? v.back : v.front;
-    std::copy(colour.begin(), colour.end(), r.colour);
+    for (int k = 0; k < 4; ++k) {
+        // GL's conversion of a colour component to the framebuffer's bytes.
+        r.colour[k] = static_cast<std::uint8_t>(
+            std::clamp(colour[static_cast<std::size_t>(k)], 0.0f, 1.0f) * 255.0f + 0.5f);
+    }
     r.texCoord[0] = v.texCoord[0];
     r.texCoord[1] = v.texCoord[1];
     return r;
 }
 
+// Where vertex i went into the pending batch with its front or back colour, appending it the
+// first time a triangle asks for it.
+int Layer::appendedIndex(std::vector<int>& appended, int i, bool back) {
+    int& index = appended[static_cast<std::size_t>(i)];
+    if (index < 0) {
+        index = static_cast<int>(pending.size());
+        pending.push_back(rasterVertex(vertices[static_cast<std::size_t>(i)], back));
+    }
+    return index;
+}
+
+// Triangles share their vertices through indices; a vertex that a front and a back face share
+// goes in twice, once with each colour.
 void Layer::emitTriangles(const std::vector<int>& indices) {
     batch(GL_TRIANGLES, fragmentState());
+    frontAppended.assign(vertices.size(), -1);
+    if (facesDiffer) {
+        backAppended.assign(vertices.size(), -1);
+    }
     for (std::size_t i = 0; i + 2 < indices.size(); i += 3) {
-        const Vertex& a = vertices[static_cast<std::size_t>(indices[i])];
-        const Vertex& b = vertices[static_cast<std::size_t>(indices[i + 1])];
-        const Vertex& c = vertices[static_cast<std::size_t>(indices[i + 2])];
-        const bool back = !frontFacing(a, b, c);
-        for (const Vertex* v : {&a, &b, &c}) {
-            pending.push_back(rasterVertex(*v, back));
+        if (pending.size() + 3 > maxBatchVertices) {
+            flush();
+            std::fill(frontAppended.begin(), frontAppended.end(), -1);
+            std::fill(backAppended.begin(), backAppended.end(), -1);
+        }
+        const int corners[3] = {indices[i], indices[i + 1], indices[i + 2]};
+        const bool back =
+            facesDiffer && !frontFacing(vertices[static_cast<std::size_t>(corners[0])],
+                                        vertices[static_cast<std::size_t>(corners[1])],
+                                        vertices[static_cast<std::size_t>(corners[2])]);
+        for (int corner : corners) {
+            pendingIndices.push_back(static_cast<std::uint16_t>(
+                appendedIndex(back ? backAppended : frontAppended, corner, back)));
         }
     }
 }
@@ -160,17 +247,33 @@ void Layer::emitLines(const std::vector<int>& indices) {
     const float width = rasterisedLineWidth(fragments.lineWidth);
     if (width > 1.0f) {
         batch(GL_TRIANGLES, fragments);
+        std::vector<RasterVertex> triangles;
         for (std::size_t i = 0; i + 1 < indices.size(); i += 2) {
+            triangles.clear();
             appendWideLine(rasterVertex(vertices[static_cast<std::size_t>(indices[i])], false),
                            rasterVertex(vertices[static_cast<std::size_t>(indices[i + 1])], false),
-                           fragments.viewport, width, pending);
+                           fragments.viewport, width, triangles);
+            for (const RasterVertex& v : triangles) {
+                appendVertex(v);
+            }
         }
         return;
     }
     batch(GL_LINES, fragments);
     for (int i : indices) {
-        pending.push_back(rasterVertex(vertices[static_cast<std::size_t>(i)], false));
+        appendVertex(rasterVertex(vertices[static_cast<std::size_t>(i)], false));
     }
+}
+
+// A vertex of its own, for primitives that share none; a full batch is drawn between two
+// primitives.
+void Layer::appendVertex(const RasterVertex& v) {
+    const std::size_t corners = pendingKind == GL_LINES ? 2 : 3;
+    if (pending.size() + corners > maxBatchVertices && pendingIndices.size() % corners == 0) {
+        flush();
+    }
+    pendingIndices.push_back(static_cast<std::uint16_t>(pending.size()));
+    pending.push_back(v);
 }
 
 void Layer::selectPrimitives(GLenum kind, const std::vector<int>& indices) {
@@ -200,13 +303,16 @@ void Layer::flush() {
     if (pending.empty()) {
         return;
     }
+    const double start = profile.now();
     RasterBackend& target = backend();
     if (textureChanged && pendingState.textured) {
         target.setTexture(texture);
         textureChanged = false;
     }
-    target.draw(pendingKind, pending, pendingState);
+    target.draw(pendingKind, pending, pendingIndices, pendingState);
     pending.clear();
+    pendingIndices.clear();
+    profile.rasterCalls += profile.now() - start;
 }
 
 void Layer::clear(GLbitfield mask) {
@@ -215,8 +321,10 @@ void Layer::clear(GLbitfield mask) {
     }
     flush();
     const FragmentState fragments = fragmentState();
+    const double start = profile.now();
     backend().clear((mask & GL_COLOR_BUFFER_BIT) != 0, state.colourBuffer.clearColour.data(),
                     (mask & GL_DEPTH_BUFFER_BIT) != 0, fragments);
+    profile.rasterCalls += profile.now() - start;
 }
 
 void Layer::readPixels(int x, int y, int width, int height, GLenum format, GLenum type,

@@ -27,7 +27,7 @@ struct Material {
 };
 
 // GL 1.1's lighting state, what glPushAttrib(GL_LIGHTING_BIT) saves besides the switches (which
-// are capabilities, see ServerState), and its per-vertex lighting equation.
+// are capabilities, see ServerState). PreparedLighting works its equation out per vertex.
 class Lighting {
 public:
     static constexpr int lightCount = 8;
@@ -40,15 +40,6 @@ public:
     GLenum colourMaterialMode = GL_AMBIENT_AND_DIFFUSE;
 
     Lighting();
-    // The colour of a vertex at eyePosition with the unit-or-not eyeNormal as GL gives it, for
-    // the front (back = false) or back face, lit by the lights whose bits (light i is bit i)
-    // are set in lightsOn. The back face is lit with the reversed normal and the back material.
-    Rgba colour(const Point3& eyePosition, const Point3& eyeNormal, bool back,
-                std::uint32_t lightsOn) const;
-
-private:
-    Point3 addLight(const Light& light, const Material& material, const Point3& position,
-                    const Point3& normal, Point3 sum) const;
 };
 
 } // namespace tessivo::gllayer

@@ -22,6 +22,7 @@ public:
                            double zFar);
 
     double at(int row, int column) const { return m[column * 4 + row]; }
+    bool isIdentity() const { return m == Matrix4().m; }
     Matrix4 operator*(const Matrix4& other) const;
     std::array<double, 4> transform(const std::array<double, 4>& v) const;
     // The transpose of the inverse of the upper 3 x 3 part: what carries normals into the

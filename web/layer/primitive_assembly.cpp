@@ -34,13 +34,12 @@ void fan(std::vector<int>& out, int count) {
     }
 }
 
-std::vector<int> lines(GLenum mode, int count) {
-    std::vector<int> out;
+void lines(std::vector<int>& out, GLenum mode, int count) {
     if (mode == GL_LINES) {
         for (int i = 0; i + 1 < count; i += 2) {
             out.insert(out.end(), {i, i + 1});
         }
-        return out;
+        return;
     }
     for (int i = 0; i + 1 < count; ++i) {
         out.insert(out.end(), {i, i + 1});
@@ -48,7 +47,6 @@ std::vector<int> lines(GLenum mode, int count) {
     if (mode == GL_LINE_LOOP && count > 2) {
         out.insert(out.end(), {count - 1, 0});
     }
-    return out;
 }
 
 } // namespace
@@ -71,30 +69,37 @@ bool assemblesPrimitives(GLenum mode) {
 
 AssembledPrimitives assemblePrimitives(GLenum mode, int count) {
     AssembledPrimitives result;
+    assemblePrimitives(mode, count, result);
+    return result;
+}
+
+void assemblePrimitives(GLenum mode, int count, AssembledPrimitives& result) {
+    result.kind = GL_TRIANGLES;
+    result.indices.clear();
     switch (mode) {
     case GL_LINES:
     case GL_LINE_STRIP:
     case GL_LINE_LOOP:
         result.kind = GL_LINES;
-        result.indices = lines(mode, count);
-        return result;
+        lines(result.indices, mode, count);
+        return;
     case GL_TRIANGLES:
         for (int i = 0; i + 2 < count; i += 3) {
             triangle(result.indices, i, i + 1, i + 2);
         }
-        return result;
+        return;
     case GL_TRIANGLE_STRIP:
         triangleStrip(result.indices, count);
-        return result;
+        return;
     case GL_QUAD_STRIP:
         quadStrip(result.indices, count);
-        return result;
+        return;
     case GL_TRIANGLE_FAN:
     case GL_POLYGON:
         fan(result.indices, count);
-        return result;
+        return;
     default:
-        return result;
+        return;
     }
 }
 

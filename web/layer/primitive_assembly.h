@@ -18,5 +18,7 @@ struct AssembledPrimitives {
 // program never draws.
 bool assemblesPrimitives(GLenum mode);
 AssembledPrimitives assemblePrimitives(GLenum mode, int count);
+// The same into result, whose storage is kept from call to call.
+void assemblePrimitives(GLenum mode, int count, AssembledPrimitives& result);
 
 } // namespace tessivo::gllayer

@@ -20,9 +20,10 @@
 namespace tessivo::gllayer {
 
 struct RasterVertex {
-    float position[4]; // clip coordinates
-    float colour[4];   // final RGBA after lighting or colour, 0..1
-    float texCoord[2]; // used only when FragmentState::textured
+    float position[4];      // clip coordinates
+    std::uint8_t colour[4]; // final RGBA after lighting or colour, 0..255 as the framebuffer
+                            // keeps it
+    float texCoord[2];      // used only when FragmentState::textured
 };
 
 // Everything a backend needs to know to write fragments. Culling is already done by the layer.
@@ -67,9 +68,10 @@ public:
     virtual void clear(bool colour, const float rgba[4], bool depth,
                        const FragmentState& state) = 0;
     virtual void setTexture(const TextureImage& image) = 0;
-    // Draws independent primitives: mode is GL_TRIANGLES or GL_LINES.
+    // Draws independent primitives, mode GL_TRIANGLES or GL_LINES, of the vertices that indices
+    // name in turn.
     virtual void draw(unsigned mode, const std::vector<RasterVertex>& vertices,
-                      const FragmentState& state) = 0;
+                      const std::vector<std::uint16_t>& indices, const FragmentState& state) = 0;
     // Reads back RGBA bytes of the window, bottom row first (tests and glReadPixels).
     virtual void readPixels(int x, int y, int width, int height, std::uint8_t* rgba) = 0;
 };

@@ -10,7 +10,8 @@ RasterVertex between(const RasterVertex& a, const RasterVertex& b, float t) {
     RasterVertex v;
     for (int k = 0; k < 4; ++k) {
         v.position[k] = a.position[k] + t * (b.position[k] - a.position[k]);
-        v.colour[k] = a.colour[k] + t * (b.colour[k] - a.colour[k]);
+        v.colour[k] =
+            static_cast<std::uint8_t>(std::lround(a.colour[k] + t * (b.colour[k] - a.colour[k])));
     }
     for (int k = 0; k < 2; ++k) {
         v.texCoord[k] = a.texCoord[k] + t * (b.texCoord[k] - a.texCoord[k]);

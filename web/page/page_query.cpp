@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <cstddef>
+#include <utility>
 
 namespace tessivo {
 
@@ -13,10 +14,10 @@ struct QueryOption {
 };
 
 // The address options of the page and the exhibit's options they stand for.
-const QueryOption queryOptions[] = {{"scenes", "--scenes"},   {"lang", "--language"},
-                                    {"scale", "--scale"},     {"idle-reset", "--idle-reset"},
-                                    {"attract", "--attract"}, {"tour", "--tour"},
-                                    {"texts", "--texts"},     {"captions", "--captions"}};
+const QueryOption queryOptions[] = {
+    {"scenes", "--scenes"},         {"lang", "--language"},     {"scale", "--scale"},
+    {"idle-reset", "--idle-reset"}, {"attract", "--attract"},   {"tour", "--tour"},
+    {"texts", "--texts"},           {"captions", "--captions"}, {"max-fps", "--max-fps"}};
 
 int hexDigit(char c) {
     if (std::isdigit(static_cast<unsigned char>(c))) {
@@ -52,11 +53,9 @@ const char* argumentFor(const std::string& name) {
     return nullptr;
 }
 
-} // namespace
-
-std::vector<std::string> exhibitArguments(const std::string& query, bool coarsePointer) {
-    std::vector<std::string> arguments;
-    bool touch = coarsePointer;
+// The query's name=value pairs, decoded, in their order; a pair without '=' is left out.
+std::vector<std::pair<std::string, std::string>> queryPairs(const std::string& query) {
+    std::vector<std::pair<std::string, std::string>> pairs;
     std::size_t start = !query.empty() && query[0] == '?' ? 1 : 0;
     while (start < query.size()) {
         std::size_t end = query.find('&', start);
@@ -66,22 +65,42 @@ std::vector<std::string> exhibitArguments(const std::string& query, bool coarseP
         const std::string pair = query.substr(start, end - start);
         const std::size_t equals = pair.find('=');
         if (equals != std::string::npos) {
-            const std::string name = percentDecoded(pair.substr(0, equals));
-            const char* argument = argumentFor(name);
-            const std::string value = percentDecoded(pair.substr(equals + 1));
-            if (name == "touch" && (value == "0" || value == "1")) {
-                touch = value == "1";
-            } else if (argument != nullptr && !value.empty()) {
-                arguments.push_back(argument);
-                arguments.push_back(value);
-            }
+            pairs.emplace_back(percentDecoded(pair.substr(0, equals)),
+                               percentDecoded(pair.substr(equals + 1)));
         }
         start = end + 1;
+    }
+    return pairs;
+}
+
+} // namespace
+
+std::vector<std::string> exhibitArguments(const std::string& query, bool coarsePointer) {
+    std::vector<std::string> arguments;
+    bool touch = coarsePointer;
+    for (const auto& [name, value] : queryPairs(query)) {
+        const char* argument = argumentFor(name);
+        if (name == "touch" && (value == "0" || value == "1")) {
+            touch = value == "1";
+        } else if (argument != nullptr && !value.empty()) {
+            arguments.push_back(argument);
+            arguments.push_back(value);
+        }
     }
     if (touch) {
         arguments.push_back("--touch");
     }
     return arguments;
+}
+
+bool profileAsked(const std::string& query) {
+    bool asked = false;
+    for (const auto& [name, value] : queryPairs(query)) {
+        if (name == "profile") {
+            asked = value == "1";
+        }
+    }
+    return asked;
 }
 
 } // namespace tessivo

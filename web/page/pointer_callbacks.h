@@ -3,7 +3,8 @@
 // Force-included into the program's sources in the web build, beside the GL layer's header.
 // The program's pointer callbacks are handed to the page instead of the toolkit: Emscripten's
 // GLUT gives motion callbacks the pointer's previous position, so the page calls them itself
-// from the browser's mouse events, with the current one.
+// from the browser's mouse events, with the current one. The display callback goes through the
+// page too, which times it when asked to profile the frames (?profile=1).
 
 #include <GL/glut.h>
 
@@ -14,6 +15,7 @@ extern "C" {
 void pageMouseFunc(void (*callback)(int button, int state, int x, int y));
 void pageMotionFunc(void (*callback)(int x, int y));
 void pagePassiveMotionFunc(void (*callback)(int x, int y));
+void pageDisplayFunc(void (*callback)(void));
 
 #ifdef __cplusplus
 }
@@ -22,3 +24,4 @@ void pagePassiveMotionFunc(void (*callback)(int x, int y));
 #define glutMouseFunc pageMouseFunc
 #define glutMotionFunc pageMotionFunc
 #define glutPassiveMotionFunc pagePassiveMotionFunc
+#define glutDisplayFunc pageDisplayFunc

@@ -9,6 +9,7 @@
 #include "app/exhibit.h"
 #include "app/layout_report.h"
 #include "scene/overlay_settings.h"
+#include "web/page/frame_profile.h"
 #include "web/page/page_query.h"
 #include "web/page/pointer_callbacks.h"
 
@@ -227,12 +228,11 @@ void startPage(void*) {
 // The exhibit's command line: a window rather than full screen, which a page may not take
 // without a visitor's gesture (the canvas then follows the browser window), and the choices of
 // the address.
-std::vector<std::string> commandLine() {
+std::vector<std::string> commandLine(const std::string& query) {
     std::vector<std::string> arguments{"tessivo-exhibit", "--window", "800x600"};
     const bool coarsePointer =
         emscripten_run_script_int("matchMedia('(pointer: coarse)').matches ? 1 : 0") != 0;
-    for (std::string& argument :
-         exhibitArguments(emscripten_run_script_string("location.search"), coarsePointer)) {
+    for (std::string& argument : exhibitArguments(query, coarsePointer)) {
         arguments.push_back(std::move(argument));
     }
     return arguments;
@@ -270,7 +270,11 @@ EMSCRIPTEN_KEEPALIVE const char* pageLayout() {
 
 int main() {
     tessivo::overlaySettings().devicePixelRatio = emscripten_get_device_pixel_ratio();
-    std::vector<std::string> arguments = tessivo::commandLine();
+    const std::string query = emscripten_run_script_string("location.search");
+    if (tessivo::profileAsked(query)) {
+        tessivo::FrameProfile::instance().start();
+    }
+    std::vector<std::string> arguments = tessivo::commandLine(query);
     std::vector<char*> argv;
     for (std::string& argument : arguments) {
         argv.push_back(argument.data());

@@ -12,9 +12,29 @@ namespace tessivo::gllayer {
 
 namespace {
 
-// The vertex shader only passes on what the layer computed: positions are already in clip
-// coordinates and colours already lit.
-const char* const vertexShaderSource = R"(
+// The shaders only pass on what the layer computed: positions are already in clip coordinates
+// and colours already lit. An untextured draw has a program of its own, so that its fragments
+// sample no texture: SwiftShader runs the shaders on the CPU, where a sample that a branch would
+// throw away costs as much as one that is kept.
+const char* const plainVertexShader = R"(
+attribute vec4 position;
+attribute vec4 colour;
+varying vec4 fragmentColour;
+void main() {
+    gl_Position = position;
+    fragmentColour = colour;
+}
+)";
+
+const char* const plainFragmentShader = R"(
+precision mediump float;
+varying vec4 fragmentColour;
+void main() {
+    gl_FragColor = fragmentColour;
+}
+)";
+
+const char* const texturedVertexShader = R"(
 attribute vec4 position;
 attribute vec4 colour;
 attribute vec2 texCoord;
@@ -29,15 +49,13 @@ void main() {
 
 // GL 1.1's modulating texture environment; an RGB texture samples with alpha 1, which keeps the
 // fragment's alpha as GL does.
-const char* const fragmentShaderSource = R"(
+const char* const texturedFragmentShader = R"(
 precision mediump float;
 uniform sampler2D picture;
-uniform bool textured;
 varying vec4 fragmentColour;
 varying vec2 fragmentTexCoord;
 void main() {
-    gl_FragColor = textured ? fragmentColour * texture2D(picture, fragmentTexCoord)
-                            : fragmentColour;
+    gl_FragColor = fragmentColour * texture2D(picture, fragmentTexCoord);
 }
 )";
 
@@ -61,6 +79,17 @@ bool isPowerOfTwo(int n) {
     return n > 0 && (n & (n - 1)) == 0;
 }
 
+GLuint linkProgram(const char* vertexSource, const char* fragmentSource) {
+    const GLuint program = glCreateProgram();
+    glAttachShader(program, compileShader(GL_VERTEX_SHADER, vertexSource));
+    glAttachShader(program, compileShader(GL_FRAGMENT_SHADER, fragmentSource));
+    glBindAttribLocation(program, positionAttribute, "position");
+    glBindAttribLocation(program, colourAttribute, "colour");
+    glBindAttribLocation(program, texCoordAttribute, "texCoord");
+    glLinkProgram(program);
+    return program;
+}
+
 } // namespace
 
 void WebglRasterBackend::prepare() {
@@ -68,23 +97,19 @@ void WebglRasterBackend::prepare() {
         return;
     }
     prepared_ = true;
-    program_ = glCreateProgram();
-    glAttachShader(program_, compileShader(GL_VERTEX_SHADER, vertexShaderSource));
-    glAttachShader(program_, compileShader(GL_FRAGMENT_SHADER, fragmentShaderSource));
-    glBindAttribLocation(program_, positionAttribute, "position");
-    glBindAttribLocation(program_, colourAttribute, "colour");
-    glBindAttribLocation(program_, texCoordAttribute, "texCoord");
-    glLinkProgram(program_);
-    glUseProgram(program_);
-    texturedLocation_ = glGetUniformLocation(program_, "textured");
-    glUniform1i(glGetUniformLocation(program_, "picture"), 0);
+    plainProgram_ = linkProgram(plainVertexShader, plainFragmentShader);
+    texturedProgram_ = linkProgram(texturedVertexShader, texturedFragmentShader);
+    glUseProgram(texturedProgram_);
+    glUniform1i(glGetUniformLocation(texturedProgram_, "picture"), 0);
 
     glGenBuffers(1, &buffer_);
     glBindBuffer(GL_ARRAY_BUFFER, buffer_);
+    glGenBuffers(1, &indexBuffer_);
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, indexBuffer_);
     const auto stride = static_cast<GLsizei>(sizeof(RasterVertex));
     glVertexAttribPointer(positionAttribute, 4, GL_FLOAT, GL_FALSE, stride,
                           reinterpret_cast<const void*>(offsetof(RasterVertex, position)));
-    glVertexAttribPointer(colourAttribute, 4, GL_FLOAT, GL_FALSE, stride,
+    glVertexAttribPointer(colourAttribute, 4, GL_UNSIGNED_BYTE, GL_TRUE, stride,
                           reinterpret_cast<const void*>(offsetof(RasterVertex, colour)));
     glVertexAttribPointer(texCoordAttribute, 2, GL_FLOAT, GL_FALSE, stride,
                           reinterpret_cast<const void*>(offsetof(RasterVertex, texCoord)));
@@ -101,7 +126,7 @@ void WebglRasterBackend::prepare() {
 
 void WebglRasterBackend::apply(const FragmentState& state) {
     if (writer_.write(state)) {
-        glUniform1i(texturedLocation_, state.textured ? 1 : 0);
+        glUseProgram(state.textured ? texturedProgram_ : plainProgram_);
     }
 }
 
@@ -141,15 +166,19 @@ void WebglRasterBackend::setTexture(const TextureImage& image) {
 }
 
 void WebglRasterBackend::draw(unsigned mode, const std::vector<RasterVertex>& vertices,
+                              const std::vector<std::uint16_t>& indices,
                               const FragmentState& state) {
-    if (vertices.empty()) {
+    if (indices.empty()) {
         return;
     }
     prepare();
     apply(state);
     glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(vertices.size() * sizeof(RasterVertex)),
                  vertices.data(), GL_STREAM_DRAW);
-    glDrawArrays(mode, 0, static_cast<GLsizei>(vertices.size()));
+    glBufferData(GL_ELEMENT_ARRAY_BUFFER,
+                 static_cast<GLsizeiptr>(indices.size() * sizeof(std::uint16_t)), indices.data(),
+                 GL_STREAM_DRAW);
+    glDrawElements(mode, static_cast<GLsizei>(indices.size()), GL_UNSIGNED_SHORT, nullptr);
 }
 
 void WebglRasterBackend::readPixels(int x, int y, int width, int height, std::uint8_t* rgba) {

@@ -8,15 +8,15 @@
 namespace tessivo::gllayer {
 
 // Draws the layer's finished primitives with WebGL 1 (through Emscripten's GLES2 functions) in
-// the context that the toolkit made current. One shader pair passes clip coordinates and
-// colours through and modulates the colour by the texture; everything else of FragmentState is
-// WebGL's own state, which is changed only where it differs from the last draw.
+// the context that the toolkit made current. Two shader pairs pass clip coordinates and
+// colours through, one of them modulating the colour by the texture; everything else of
+// FragmentState is WebGL's own state, which is changed only where it differs from the last draw.
 class WebglRasterBackend : public RasterBackend {
 public:
     void clear(bool colour, const float rgba[4], bool depth, const FragmentState& state) override;
     void setTexture(const TextureImage& image) override;
     void draw(unsigned mode, const std::vector<RasterVertex>& vertices,
-              const FragmentState& state) override;
+              const std::vector<std::uint16_t>& indices, const FragmentState& state) override;
     void readPixels(int x, int y, int width, int height, std::uint8_t* rgba) override;
 
 private:
@@ -25,10 +25,11 @@ private:
 
     bool prepared_ = false;
     FragmentStateWriter writer_;
-    unsigned program_ = 0;
+    unsigned plainProgram_ = 0;
+    unsigned texturedProgram_ = 0;
     unsigned buffer_ = 0;
+    unsigned indexBuffer_ = 0;
     unsigned texture_ = 0;
-    int texturedLocation_ = -1;
 };
 
 } // namespace tessivo::gllayer

@@ -22,9 +22,14 @@ public:
     std::vector<TextureImage> textures;
     void clear(bool, const float*, bool, const FragmentState&) override {}
     void setTexture(const TextureImage& image) override { textures.push_back(image); }
+    // The vertices in the order the indices name them.
     void draw(unsigned mode, const std::vector<RasterVertex>& vertices,
-              const FragmentState& state) override {
-        draws.push_back({mode, vertices, state});
+              const std::vector<std::uint16_t>& indices, const FragmentState& state) override {
+        Draw d{mode, {}, state};
+        for (std::uint16_t i : indices) {
+            d.vertices.push_back(vertices[i]);
+        }
+        draws.push_back(d);
     }
     void readPixels(int, int, int, int, std::uint8_t*) override {}
 };
@@ -82,17 +87,17 @@ TEST_F(LayerTest, TwoSidedLightingLightsBackFacesWithTheBackMaterial) {
     triangle(false);
     const auto v = drawn();
     ASSERT_EQ(v.size(), 6u);
-    EXPECT_FLOAT_EQ(v[0].colour[0], 1.0f);
-    EXPECT_FLOAT_EQ(v[0].colour[2], 0.0f);
+    EXPECT_EQ(v[0].colour[0], 255);
+    EXPECT_EQ(v[0].colour[2], 0);
     // The clockwise triangle is seen from behind: back material, reversed normal, unlit.
-    EXPECT_FLOAT_EQ(v[3].colour[0], 0.0f);
-    EXPECT_FLOAT_EQ(v[3].colour[2], 0.0f);
+    EXPECT_EQ(v[3].colour[0], 0);
+    EXPECT_EQ(v[3].colour[2], 0);
     // Colour material: the current colour becomes the front and back ambient and diffuse.
     tlColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
     tlEnable(GL_COLOR_MATERIAL);
     tlColor3d(0, 1, 0);
     triangle(true);
-    EXPECT_FLOAT_EQ(drawn().back().colour[1], 1.0f);
+    EXPECT_EQ(drawn().back().colour[1], 255);
 }
 
 TEST_F(LayerTest, SelectionRecordsNamesAndWindowDepthsOfWhatFallsInside) {
@@ -152,7 +157,7 @@ TEST_F(LayerTest, DisplayListReplaysTheValuesOfItsCompilation) {
     const auto v = drawn();
     ASSERT_EQ(v.size(), 9u);
     EXPECT_FLOAT_EQ(v[3].position[0], -0.5f);
-    EXPECT_FLOAT_EQ(v[3].colour[0], 1.0f);
+    EXPECT_EQ(v[3].colour[0], 255);
     EXPECT_TRUE(backend.draws.back().state.textured);
     ASSERT_FALSE(backend.textures.empty());
     EXPECT_EQ(backend.textures.back().pixels, (std::vector<std::uint8_t>{10, 20, 30}));

@@ -12,7 +12,7 @@ RasterVertex at(float x, float y, float w) {
     v.position[1] = (y / 50.0f - 1.0f) * w;
     v.position[2] = 0.25f * w;
     v.position[3] = w;
-    v.colour[0] = x / 200.0f;
+    v.colour[0] = static_cast<std::uint8_t>(x);
     v.texCoord[1] = y;
     return v;
 }
@@ -33,7 +33,7 @@ TEST(WideLines, WidenAlongTheMinorAxisEndingWhereTheOnePixelLineEnds) {
     std::vector<RasterVertex> xMajor;
     appendWideLine(at(10, 20, 1), at(50, 40, 2), viewport, 4, xMajor);
     expectCorners(xMajor, {{10, 18}, {50, 38}, {50, 42}, {10, 18}, {50, 42}, {10, 22}});
-    EXPECT_FLOAT_EQ(xMajor[1].colour[0], 0.25f);
+    EXPECT_EQ(xMajor[1].colour[0], 50);
     EXPECT_FLOAT_EQ(xMajor[5].texCoord[1], 20.0f);
 
     std::vector<RasterVertex> yMajor;

@@ -13,7 +13,10 @@ and the pinch work by touch, that the page tells what it loads and why it cannot
 WebGL, and that the console shows no error. The cases that compare pictures with
 tessivo-snapshot's, which draws neither texts nor tour, turn both off (texts=off&tour=0), as do
 the touch cases, which compare pictures before and after a pinch.
-With --frame-rates it checks nothing and prints each show-list scene's frame rate at 800 x 600.
+With --frame-rates it checks nothing and prints each show-list scene's frame rate, unpaced, at
+800 x 600 and on a phone of 390 x 844 at device pixel ratio 3, with the page's profile of where
+the frames' time went (?profile=1); with --bench TESSIVO_BENCH also tessivo-bench's frame rate of
+each scene right after the page's.
 Needs Debian's python3 (python3-websocket, python3-pil) and chromium.
 """
 
@@ -520,17 +523,48 @@ class Run:
                    "; ".join(self.browser.errors) or "no error")
 
     def frame_rates(self):
-        """Frames the program draws per second (each begins with one colour clear), over
-        three seconds of each show-list scene, turning so that every frame is drawn."""
+        """Per show-list scene, frames the program draws per second (each begins with one colour
+        clear), unpaced (max-fps=0), over three seconds of the turning scene at 800 x 600 and on
+        a phone, with the page's own profile of those seconds; with --bench, tessivo-bench's
+        frames per second of the scene right after."""
         self.browser.count_colour_clears()
         for scene in SHOW_LIST:
-            self.page(f"{PLAIN}scenes={scene}")
-            self.browser.frames(20)
-            start, frames = time.time(), self.browser.evaluate("colourClears")
-            time.sleep(3)
-            frames = self.browser.evaluate("colourClears") - frames
-            print(f"frame rate {scene}: {frames / (time.time() - start):.1f} per second",
-                  flush=True)
+            rates = [self.frame_rate(scene, *screen) for screen in FRAME_RATE_SCREENS]
+            if self.arguments.bench:
+                desktop = self.bench(scene)
+                print(f"tessivo-bench {scene}: {desktop:.1f} per second; page at 800x600 "
+                      f"{rates[0] / desktop:.2f} of it", flush=True)
+        self.browser.pixel_ratio(1)
+
+    def frame_rate(self, scene, width, height, ratio, touch):
+        self.browser.device(width, height, ratio, touch)
+        self.page(f"{PLAIN}max-fps=0&profile=1&idle-reset=0&scenes={scene}", touch)
+        self.browser.frames(20)
+        self.browser.messages.clear()
+        start, frames = time.time(), self.browser.evaluate("colourClears")
+        time.sleep(3)
+        rate = (self.browser.evaluate("colourClears") - frames) / (time.time() - start)
+        reports = [[float(v) for v in re.findall(r"(?<=[ (])\d+\.\d+", m)[1:]]
+                   for m in self.browser.messages if m.startswith("tessivo profile:")]
+        parts = [sum(r[k] for r in reports) / len(reports) for k in range(len(PROFILE_PARTS))] \
+            if reports else []
+        profile = ", ".join(f"{name} {value:.2f}" for name, value in zip(PROFILE_PARTS, parts))
+        print(f"frame rate {scene} {width}x{height} ratio {ratio}: {rate:.1f} per second; ms per "
+              f"frame over {len(reports)} s: {profile or 'no profile'}", flush=True)
+        return rate
+
+    def bench(self, scene):
+        output = subprocess.run([self.arguments.bench, "--frames", "200", "--rounds", "1", scene],
+                                check=True, capture_output=True, text=True).stdout
+        row = next(line.split() for line in output.splitlines() if line.startswith(scene + " "))
+        return float(row[5])
+
+
+# The frame-rate measure's screens: width, height, device pixel ratio, touch emulated.
+FRAME_RATE_SCREENS = [(WIDTH, HEIGHT, 1, False), (390, 844, 3, True)]
+# The parts of the page's profile line (web/page/frame_profile.cpp), in its order.
+PROFILE_PARTS = ["program", "transform and lighting", "assembly and batching", "WebGL calls",
+                 "browser"]
 
 
 def main():
@@ -539,6 +573,7 @@ def main():
     parser.add_argument("--snapshot", required=True)
     parser.add_argument("--out", required=True)
     parser.add_argument("--frame-rates", action="store_true")
+    parser.add_argument("--bench", help="tessivo-bench, run after each scene's frame rates")
     arguments = parser.parse_args()
     os.makedirs(arguments.out, exist_ok=True)
     server_script = os.path.join(os.path.dirname(__file__), "..", "..", "..", "scripts",

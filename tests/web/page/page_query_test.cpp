@@ -13,8 +13,9 @@ TEST(PageQuery, EveryOptionInTheOrderGiven) {
               (Arguments{"--attract", "0", "--scenes", "KleinBottle1,KleinBottle3", "--language",
                          "en", "--scale", "1.5", "--idle-reset", "60"}));
     EXPECT_EQ(exhibitArguments("lang=it"), (Arguments{"--language", "it"}));
-    EXPECT_EQ(exhibitArguments("?tour=6&texts=off&captions=captions-de.txt"),
-              (Arguments{"--tour", "6", "--texts", "off", "--captions", "captions-de.txt"}));
+    EXPECT_EQ(exhibitArguments("?tour=6&texts=off&captions=captions-de.txt&max-fps=0"),
+              (Arguments{"--tour", "6", "--texts", "off", "--captions", "captions-de.txt",
+                         "--max-fps", "0"}));
 }
 
 TEST(PageQuery, ValuesArePercentDecoded) {
@@ -26,7 +27,7 @@ TEST(PageQuery, ValuesArePercentDecoded) {
 TEST(PageQuery, DefaultsHoldForWhatIsNotGiven) {
     EXPECT_TRUE(exhibitArguments("").empty());
     EXPECT_TRUE(exhibitArguments("?").empty());
-    EXPECT_EQ(exhibitArguments("?max-fps=5&lang=&scale&staff-keys=1&&--scenes=X&attract=10"),
+    EXPECT_EQ(exhibitArguments("?profile=1&lang=&scale&staff-keys=1&&--scenes=X&attract=10"),
               (Arguments{"--attract", "10"}));
 }
 
@@ -36,6 +37,12 @@ TEST(PageQuery, FingersWhereThePointerIsCoarseUnlessTheAddressSaysOtherwise) {
     EXPECT_EQ(exhibitArguments("?touch=1&attract=0", false),
               (Arguments{"--attract", "0", "--touch"}));
     EXPECT_EQ(exhibitArguments("?touch=yes", false), Arguments{});
+}
+
+TEST(PageQuery, TheProfileOnlyWhenAskedFor) {
+    EXPECT_TRUE(profileAsked("?attract=0&profile=1"));
+    EXPECT_FALSE(profileAsked("?attract=0"));
+    EXPECT_FALSE(profileAsked("?profile=yes"));
 }
 
 } // namespace
