@@ -90,6 +90,9 @@ void drawView(Scene& scene) {
 
 void drawFrame(Scene& scene) {
     drawView(scene);
+    if (const auto viewDrawn = shellState().viewDrawn) {
+        viewDrawn();
+    }
     drawOverlay(scene);
 }
 

@@ -31,6 +31,9 @@ struct ShellState {
     bool pacedFrames = false;
     // Draws what the exhibit writes over the view, under the controls; none in tessivo.
     void (*drawTexts)(const Scene& scene) = nullptr;
+    // Told between a frame's 3D view and its overlay; none in tessivo. The page may draw the
+    // view at a lower resolution than the window, and the overlay always at the window's.
+    void (*viewDrawn)() = nullptr;
 };
 
 // Process-wide, because the toolkit's callbacks are plain functions with no context argument.

@@ -2,6 +2,7 @@
 
 #include "web/layer/default_raster_backend.h"
 
+#include <GL/glut.h>
 #include <GLES2/gl2.h>
 
 #include <cstddef>
@@ -99,15 +100,26 @@ void WebglRasterBackend::prepare() {
     glDisable(GL_CULL_FACE);
 }
 
+// The canvas has alpha, for the view beneath to show through where the overlay leaves it
+// transparent: a blended fragment covers what is under it by its alpha, as the compositor
+// takes it, so that an opaque picture stays opaque and the overlay alone is composited right.
 void WebglRasterBackend::apply(const FragmentState& state) {
-    if (writer_.write(state)) {
+    if (writer_.write(view_.scaled(state))) {
         glUniform1i(texturedLocation_, state.textured ? 1 : 0);
+    }
+    if (state.blendSource != blendSource_ || state.blendDestination != blendDestination_) {
+        blendSource_ = state.blendSource;
+        blendDestination_ = state.blendDestination;
+        glBlendFuncSeparate(blendSource_, blendDestination_, GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
     }
 }
 
 void WebglRasterBackend::clear(bool colour, const float rgba[4], bool depth,
                                const FragmentState& state) {
     prepare();
+    if (colour && !view_.offscreen()) {
+        beginView(); // each frame's view begins by clearing the window
+    }
     apply(state);
     GLbitfield mask = 0;
     if (colour) {
@@ -150,6 +162,23 @@ void WebglRasterBackend::draw(unsigned mode, const std::vector<RasterVertex>& ve
     glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(vertices.size() * sizeof(RasterVertex)),
                  vertices.data(), GL_STREAM_DRAW);
     glDrawArrays(mode, 0, static_cast<GLsizei>(vertices.size()));
+}
+
+void WebglRasterBackend::beginView() {
+    view_.begin(glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT), viewScale_);
+    glBindTexture(GL_TEXTURE_2D, texture_); // the view's texture may have been bound to size it
+}
+
+// The view shows through the canvas, which is cleared to transparent for the overlay alone.
+void WebglRasterBackend::endView() {
+    if (!view_.end()) {
+        return;
+    }
+    FragmentState whole;
+    whole.viewport = {0, 0, glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT)};
+    apply(whole);
+    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 }
 
 void WebglRasterBackend::readPixels(int x, int y, int width, int height, std::uint8_t* rgba) {
