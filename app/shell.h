@@ -31,8 +31,10 @@ struct ShellState {
     bool pacedFrames = false;
     // Draws what the exhibit writes over the view, under the controls; none in tessivo.
     void (*drawTexts)(const Scene& scene) = nullptr;
-    // Told between a frame's 3D view and its overlay; none in tessivo. The page may draw the
-    // view at a lower resolution than the window, and the overlay always at the window's.
+    // Told before a frame's 3D view and between it and the overlay; none in tessivo. The page
+    // may draw the view at a lower resolution than the window, the overlay always at the
+    // window's.
+    void (*viewBegins)() = nullptr;
     void (*viewDrawn)() = nullptr;
 };
 

@@ -19,6 +19,7 @@
 #include "web/page/adaptive_resolution.h"
 #include "web/page/page_query.h"
 #include "web/page/pointer_callbacks.h"
+#include "web/page/view_canvas.h"
 #include "web/page/webgl_raster_backend.h"
 
 #include <GL/glut.h>
@@ -49,8 +50,21 @@ bool pressed = false;
 // The exhibit returned: a bad option or captions file, whose message the page shows.
 bool exhibitEnded = false;
 
-gllayer::WebglRasterBackend& pageBackend() {
+// The layer draws through the program's canvas, and the 3D view, while it is drawn at a lower
+// resolution, through the view's canvas beneath (ViewCanvas).
+gllayer::WebglRasterBackend& canvasBackend() {
     static gllayer::WebglRasterBackend backend;
+    return backend;
+}
+
+gllayer::ViewCanvas& viewCanvas() {
+    static gllayer::ViewCanvas canvas;
+    return canvas;
+}
+
+gllayer::WebglRasterBackend& viewBackend() {
+    static gllayer::WebglRasterBackend backend;
+    backend.drawFor(viewCanvas());
     return backend;
 }
 
@@ -61,17 +75,34 @@ AdaptiveResolution& viewResolution() {
 }
 
 bool adapting = true;
+bool viewBeneath = false;
 
-// The view is handed over before the controls are drawn over it; the frames' intervals decide
-// the resolution of the views to come.
+double viewScale() {
+    return adapting ? viewResolution().scale() : 1.0;
+}
+
+void viewBegins() {
+    const double scale = viewScale();
+    viewBeneath = scale < 1.0 && viewCanvas().begin(glutGet(GLUT_WINDOW_WIDTH),
+                                                    glutGet(GLUT_WINDOW_HEIGHT), scale);
+    if (viewBeneath) {
+        gllayer::Layer::instance().setBackend(&viewBackend());
+    }
+}
+
+// The overlay is drawn on the program's canvas; the frames' intervals decide the resolution
+// of the views to come.
 void viewDrawn() {
-    gllayer::Layer::instance().flush();
-    pageBackend().endView();
+    if (viewBeneath) {
+        gllayer::Layer::instance().setBackend(&canvasBackend()); // hands over the whole view
+        viewCanvas().end();
+        canvasBackend().clearForOverlay(glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT));
+        viewBeneath = false;
+    }
     if (adapting) {
         AdaptiveResolution& resolution = viewResolution();
         resolution.setDeviceRatio(overlaySettings().devicePixelRatio);
         resolution.noteFrame(emscripten_get_now(), exhibitMoving());
-        pageBackend().setViewScale(resolution.scale());
     }
 }
 
@@ -314,13 +345,14 @@ EMSCRIPTEN_KEEPALIVE const char* pageLayout() {
 
 // The device pixel ratio at which the 3D view is drawn now, for the page's tests.
 EMSCRIPTEN_KEEPALIVE double pageViewPixelRatio() {
-    return tessivo::overlaySettings().devicePixelRatio * tessivo::pageBackend().viewScale();
+    return tessivo::overlaySettings().devicePixelRatio * tessivo::viewScale();
 }
 }
 
 int main() {
     tessivo::overlaySettings().devicePixelRatio = emscripten_get_device_pixel_ratio();
-    tessivo::gllayer::Layer::instance().setBackend(&tessivo::pageBackend());
+    tessivo::gllayer::Layer::instance().setBackend(&tessivo::canvasBackend());
+    tessivo::shellState().viewBegins = tessivo::viewBegins;
     tessivo::shellState().viewDrawn = tessivo::viewDrawn;
     tessivo::adapting =
         emscripten_run_script_int("/[?&]adapt=0(&|$)/.test(location.search) ? 1 : 0") == 0;

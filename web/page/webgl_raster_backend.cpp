@@ -2,7 +2,6 @@
 
 #include "web/layer/default_raster_backend.h"
 
-#include <GL/glut.h>
 #include <GLES2/gl2.h>
 
 #include <cstddef>
@@ -100,11 +99,11 @@ void WebglRasterBackend::prepare() {
     glDisable(GL_CULL_FACE);
 }
 
-// The canvas has alpha, for the view beneath to show through where the overlay leaves it
-// transparent: a blended fragment covers what is under it by its alpha, as the compositor
-// takes it, so that an opaque picture stays opaque and the overlay alone is composited right.
+// The program's canvas has alpha, for the view beneath to show through where the overlay
+// leaves it transparent: a blended fragment covers what is under it by its alpha, as the
+// compositor takes it, so that an opaque picture stays opaque.
 void WebglRasterBackend::apply(const FragmentState& state) {
-    if (writer_.write(view_.scaled(state))) {
+    if (writer_.write(viewCanvas_ ? viewCanvas_->scaled(state) : state)) {
         glUniform1i(texturedLocation_, state.textured ? 1 : 0);
     }
     if (state.blendSource != blendSource_ || state.blendDestination != blendDestination_) {
@@ -114,15 +113,23 @@ void WebglRasterBackend::apply(const FragmentState& state) {
     }
 }
 
+void WebglRasterBackend::clearForOverlay(int width, int height) {
+    prepare();
+    FragmentState whole;
+    whole.viewport = {0, 0, width, height};
+    apply(whole);
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE); // the overlay's alpha is its coverage
+    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+}
+
 void WebglRasterBackend::clear(bool colour, const float rgba[4], bool depth,
                                const FragmentState& state) {
     prepare();
-    if (colour && !view_.offscreen()) {
-        beginView(); // each frame's view begins by clearing the window
-    }
     apply(state);
     GLbitfield mask = 0;
     if (colour) {
+        glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
         glClearColor(rgba[0], rgba[1], rgba[2], rgba[3]);
         mask |= GL_COLOR_BUFFER_BIT;
     }
@@ -132,6 +139,15 @@ void WebglRasterBackend::clear(bool colour, const float rgba[4], bool depth,
     if (mask != 0) {
         glClear(mask);
     }
+    if (colour) {
+        keepAlpha(); // the picture is opaque from its clear on
+    }
+}
+
+// Only the clear writes the alpha of a picture drawn on the program's canvas: the view's
+// surfaces may leave an alpha below one, which would let the page's background through.
+void WebglRasterBackend::keepAlpha() {
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
 }
 
 void WebglRasterBackend::setTexture(const TextureImage& image) {
@@ -162,23 +178,6 @@ void WebglRasterBackend::draw(unsigned mode, const std::vector<RasterVertex>& ve
     glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(vertices.size() * sizeof(RasterVertex)),
                  vertices.data(), GL_STREAM_DRAW);
     glDrawArrays(mode, 0, static_cast<GLsizei>(vertices.size()));
-}
-
-void WebglRasterBackend::beginView() {
-    view_.begin(glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT), viewScale_);
-    glBindTexture(GL_TEXTURE_2D, texture_); // the view's texture may have been bound to size it
-}
-
-// The view shows through the canvas, which is cleared to transparent for the overlay alone.
-void WebglRasterBackend::endView() {
-    if (!view_.end()) {
-        return;
-    }
-    FragmentState whole;
-    whole.viewport = {0, 0, glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT)};
-    apply(whole);
-    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 }
 
 void WebglRasterBackend::readPixels(int x, int y, int width, int height, std::uint8_t* rgba) {
