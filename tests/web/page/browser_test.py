@@ -9,7 +9,8 @@ Moebius6's map colour it and take the colour off again at a device pixel ratio o
 still page draws no frames while the pointer over the menu does, that the title and help stand
 at the top with the tour playing and a captions file of the site taking the title's place, that
 on phones and a tablet every finger target is large enough and the menu, the slider, the view
-and the pinch work by touch, that the page tells what it loads and why it cannot run without
+and the pinch work by touch, that on a phone's sharp screen a slow view drops its resolution
+while the controls stay exact, that the page tells what it loads and why it cannot run without
 WebGL, and that the console shows no error. The cases that compare pictures with
 tessivo-snapshot's, which draws neither texts nor tour, turn both off (texts=off&tour=0), as do
 the touch cases, which compare pictures before and after a pinch.
