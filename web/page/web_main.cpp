@@ -291,7 +291,7 @@ void startPage(void*) {
 }
 
 // The toolkit makes the canvas's context without alpha, as the program asks; the page's needs
-// it, for the view drawn beneath to show through the overlay (view_target.h).
+// it, for the view drawn beneath to show through the overlay (view_canvas.h).
 void giveTheCanvasAlpha() {
     emscripten_run_script("(function (canvas) { var plain = canvas.getContext;"
                           "  canvas.getContext = function (kind, attributes) {"
