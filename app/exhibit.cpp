@@ -366,6 +366,10 @@ void exhibitZoom(double factor) {
     zoomView(factor);
 }
 
+bool exhibitMoving() {
+    return run && run->frames.moving();
+}
+
 void exhibitTouch(TouchPhase phase, int id, int x, int y) {
     if (!run) {
         return;

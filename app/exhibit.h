@@ -31,4 +31,8 @@ void exhibitTouch(TouchPhase phase, int id, int x, int y);
 // A visitor zooms the running exhibit's view by factor (the mouse wheel, a trackpad).
 void exhibitZoom(double factor);
 
+// Whether something moves in the running exhibit (the object turns, the tour plays, a menu
+// unfolds, a text fades), so that frames follow one another at the exhibit's pace.
+bool exhibitMoving();
+
 } // namespace tessivo

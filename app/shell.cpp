@@ -89,7 +89,13 @@ void drawView(Scene& scene) {
 }
 
 void drawFrame(Scene& scene) {
+    if (const auto viewBegins = shellState().viewBegins) {
+        viewBegins();
+    }
     drawView(scene);
+    if (const auto viewDrawn = shellState().viewDrawn) {
+        viewDrawn();
+    }
     drawOverlay(scene);
 }
 

@@ -31,6 +31,11 @@ struct ShellState {
     bool pacedFrames = false;
     // Draws what the exhibit writes over the view, under the controls; none in tessivo.
     void (*drawTexts)(const Scene& scene) = nullptr;
+    // Told before a frame's 3D view and between it and the overlay; none in tessivo. The page
+    // may draw the view at a lower resolution than the window, the overlay always at the
+    // window's.
+    void (*viewBegins)() = nullptr;
+    void (*viewDrawn)() = nullptr;
 };
 
 // Process-wide, because the toolkit's callbacks are plain functions with no context argument.

@@ -5,13 +5,23 @@
 // because the toolkit hands motion callbacks the previous position instead of the current one.
 // Every finger's touches go to the exhibit from the browser's touch events; the toolkit's own
 // translation of the first finger into mouse events is switched off.
+//
+// The 3D view is drawn at a resolution that keeps up with the exhibit's pace
+// (AdaptiveResolution), the controls always at the canvas's own; "?adapt=0" keeps the view at
+// the canvas's resolution too.
 
 #include "app/exhibit.h"
+#include "app/exhibit_options.h"
 #include "app/layout_report.h"
+#include "app/shell.h"
 #include "scene/overlay_settings.h"
+#include "web/layer/layer.h"
+#include "web/page/adaptive_resolution.h"
 #include "web/page/frame_profile.h"
 #include "web/page/page_query.h"
 #include "web/page/pointer_callbacks.h"
+#include "web/page/view_canvas.h"
+#include "web/page/webgl_raster_backend.h"
 
 #include <GL/glut.h>
 #include <emscripten.h>
@@ -40,6 +50,62 @@ PointerCallbacks callbacks;
 bool pressed = false;
 // The exhibit returned: a bad option or captions file, whose message the page shows.
 bool exhibitEnded = false;
+
+// The layer draws through the program's canvas, and the 3D view, while it is drawn at a lower
+// resolution, through the view's canvas beneath (ViewCanvas).
+gllayer::WebglRasterBackend& canvasBackend() {
+    static gllayer::WebglRasterBackend backend;
+    return backend;
+}
+
+gllayer::ViewCanvas& viewCanvas() {
+    static gllayer::ViewCanvas canvas;
+    return canvas;
+}
+
+gllayer::WebglRasterBackend& viewBackend() {
+    static gllayer::WebglRasterBackend backend;
+    backend.drawFor(viewCanvas());
+    return backend;
+}
+
+// The page offers no choice of the exhibit's pace: it is always the exhibit's default.
+AdaptiveResolution& viewResolution() {
+    static AdaptiveResolution resolution(ExhibitOptions().maxFramesPerSecond);
+    return resolution;
+}
+
+bool adapting = true;
+bool viewBeneath = false;
+
+double viewScale() {
+    return adapting ? viewResolution().scale() : 1.0;
+}
+
+void viewBegins() {
+    const double scale = viewScale();
+    viewBeneath = scale < 1.0 && viewCanvas().begin(glutGet(GLUT_WINDOW_WIDTH),
+                                                    glutGet(GLUT_WINDOW_HEIGHT), scale);
+    if (viewBeneath) {
+        gllayer::Layer::instance().setBackend(&viewBackend());
+    }
+}
+
+// The overlay is drawn on the program's canvas; the frames' intervals decide the resolution
+// of the views to come.
+void viewDrawn() {
+    if (viewBeneath) {
+        gllayer::Layer::instance().setBackend(&canvasBackend()); // hands over the whole view
+        viewCanvas().end();
+        canvasBackend().clearForOverlay(glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT));
+        viewBeneath = false;
+    }
+    if (adapting) {
+        AdaptiveResolution& resolution = viewResolution();
+        resolution.setDeviceRatio(overlaySettings().devicePixelRatio);
+        resolution.noteFrame(emscripten_get_now(), exhibitMoving());
+    }
+}
 
 void mouse(int state, int x, int y) {
     if (callbacks.mouse != nullptr) {
@@ -225,6 +291,16 @@ void startPage(void*) {
     fitCanvas();
 }
 
+// The toolkit makes the canvas's context without alpha, as the program asks; the page's needs
+// it, for the view drawn beneath to show through the overlay (view_canvas.h).
+void giveTheCanvasAlpha() {
+    emscripten_run_script("(function (canvas) { var plain = canvas.getContext;"
+                          "  canvas.getContext = function (kind, attributes) {"
+                          "    if (/webgl/.test(kind)) {"
+                          "      attributes = Object.assign({}, attributes, {alpha: true}); }"
+                          "    return plain.call(canvas, kind, attributes); }; })(Module.canvas)");
+}
+
 // The exhibit's command line: a window rather than full screen, which a page may not take
 // without a visitor's gesture (the canvas then follows the browser window), and the choices of
 // the address.
@@ -266,6 +342,11 @@ EMSCRIPTEN_KEEPALIVE const char* pageLayout() {
     report = tessivo::layoutReport();
     return report.c_str();
 }
+
+// The device pixel ratio at which the 3D view is drawn now, for the page's tests.
+EMSCRIPTEN_KEEPALIVE double pageViewPixelRatio() {
+    return tessivo::overlaySettings().devicePixelRatio * tessivo::viewScale();
+}
 }
 
 int main() {
@@ -274,6 +355,12 @@ int main() {
     if (tessivo::profileAsked(query)) {
         tessivo::FrameProfile::instance().start();
     }
+    tessivo::gllayer::Layer::instance().setBackend(&tessivo::canvasBackend());
+    tessivo::shellState().viewBegins = tessivo::viewBegins;
+    tessivo::shellState().viewDrawn = tessivo::viewDrawn;
+    tessivo::adapting =
+        emscripten_run_script_int("/[?&]adapt=0(&|$)/.test(location.search) ? 1 : 0") == 0;
+    tessivo::giveTheCanvasAlpha();
     std::vector<std::string> arguments = tessivo::commandLine(query);
     std::vector<char*> argv;
     for (std::string& argument : arguments) {

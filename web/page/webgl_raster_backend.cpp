@@ -124,10 +124,28 @@ void WebglRasterBackend::prepare() {
     glDisable(GL_CULL_FACE);
 }
 
+// The program's canvas has alpha, for the view beneath to show through where the overlay
+// leaves it transparent: a blended fragment covers what is under it by its alpha, as the
+// compositor takes it, so that an opaque picture stays opaque.
 void WebglRasterBackend::apply(const FragmentState& state) {
-    if (writer_.write(state)) {
+    if (writer_.write(viewCanvas_ ? viewCanvas_->scaled(state) : state)) {
         glUseProgram(state.textured ? texturedProgram_ : plainProgram_);
     }
+    if (state.blendSource != blendSource_ || state.blendDestination != blendDestination_) {
+        blendSource_ = state.blendSource;
+        blendDestination_ = state.blendDestination;
+        glBlendFuncSeparate(blendSource_, blendDestination_, GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
+    }
+}
+
+void WebglRasterBackend::clearForOverlay(int width, int height) {
+    prepare();
+    FragmentState whole;
+    whole.viewport = {0, 0, width, height};
+    apply(whole);
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE); // the overlay's alpha is its coverage
+    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 }
 
 void WebglRasterBackend::clear(bool colour, const float rgba[4], bool depth,
@@ -136,6 +154,7 @@ void WebglRasterBackend::clear(bool colour, const float rgba[4], bool depth,
     apply(state);
     GLbitfield mask = 0;
     if (colour) {
+        glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
         glClearColor(rgba[0], rgba[1], rgba[2], rgba[3]);
         mask |= GL_COLOR_BUFFER_BIT;
     }
@@ -145,6 +164,15 @@ void WebglRasterBackend::clear(bool colour, const float rgba[4], bool depth,
     if (mask != 0) {
         glClear(mask);
     }
+    if (colour) {
+        keepAlpha(); // the picture is opaque from its clear on
+    }
+}
+
+// Only the clear writes the alpha of a picture drawn on the program's canvas: the view's
+// surfaces may leave an alpha below one, which would let the page's background through.
+void WebglRasterBackend::keepAlpha() {
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
 }
 
 void WebglRasterBackend::setTexture(const TextureImage& image) {

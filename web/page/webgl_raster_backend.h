@@ -2,6 +2,7 @@
 
 #include "web/layer/fragment_state_writer.h"
 #include "web/layer/raster_backend.h"
+#include "web/page/view_canvas.h"
 
 #include <cstdint>
 
@@ -11,6 +12,7 @@ namespace tessivo::gllayer {
 // the context that the toolkit made current. Two shader pairs pass clip coordinates and
 // colours through, one of them modulating the colour by the texture; everything else of
 // FragmentState is WebGL's own state, which is changed only where it differs from the last draw.
+// The page keeps one for each of its canvases, the program's and the 3D view's (ViewCanvas).
 class WebglRasterBackend : public RasterBackend {
 public:
     void clear(bool colour, const float rgba[4], bool depth, const FragmentState& state) override;
@@ -19,9 +21,15 @@ public:
               const std::vector<std::uint16_t>& indices, const FragmentState& state) override;
     void readPixels(int x, int y, int width, int height, std::uint8_t* rgba) override;
 
+    // Draws for the view's canvas, at its resolution.
+    void drawFor(const ViewCanvas& view) { viewCanvas_ = &view; }
+    // Clears the program's canvas to transparent, for the overlay over the view beneath.
+    void clearForOverlay(int width, int height);
+
 private:
     void prepare();
     void apply(const FragmentState& state);
+    void keepAlpha();
 
     bool prepared_ = false;
     FragmentStateWriter writer_;
@@ -30,6 +38,9 @@ private:
     unsigned buffer_ = 0;
     unsigned indexBuffer_ = 0;
     unsigned texture_ = 0;
+    const ViewCanvas* viewCanvas_ = nullptr;
+    unsigned blendSource_ = ~0u; // as last written, with the alpha's own factors
+    unsigned blendDestination_ = ~0u;
 };
 
 } // namespace tessivo::gllayer

@@ -9,7 +9,8 @@ Moebius6's map colour it and take the colour off again at a device pixel ratio o
 still page draws no frames while the pointer over the menu does, that the title and help stand
 at the top with the tour playing and a captions file of the site taking the title's place, that
 on phones and a tablet every finger target is large enough and the menu, the slider, the view
-and the pinch work by touch, that the page tells what it loads and why it cannot run without
+and the pinch work by touch, that on a phone's sharp screen a slow view drops its resolution
+while the controls stay exact, that the page tells what it loads and why it cannot run without
 WebGL, and that the console shows no error. The cases that compare pictures with
 tessivo-snapshot's, which draws neither texts nor tour, turn both off (texts=off&tour=0), as do
 the touch cases, which compare pictures before and after a pinch.
@@ -476,6 +477,44 @@ class Run:
         self.check(f"touch-slider-{size}", shown == SHOW_LIST[0] and value == 1.0,
                    f"{shown}: the slider at {value}")
 
+    def sharp_controls_over_a_slow_view(self):
+        """On a phone's sharp screen the turning label scene is too slow for the pace: the view
+        drops to a lower resolution in a few seconds while the canvas keeps the screen's, a
+        tap on the menu square and one on its second row still show that scene, and the
+        picture is not blank."""
+        browser = self.browser
+        width, height, ratio = TOUCH_SCREENS[0]
+        browser.device(width, height, ratio, True)
+        self.page(f"{PLAIN}scenes={SHOW_LIST[2]},{SHOW_LIST[0]}&idle-reset=0", touch=True)
+        view_ratio, deadline = ratio, time.time() + TIMEOUT / 2
+        while view_ratio >= ratio and time.time() < deadline:
+            time.sleep(0.5)
+            view_ratio = browser.evaluate("Module._pageViewPixelRatio()")
+        canvas = browser.evaluate("(c => [c.width, c.height])(document.getElementById('canvas'))")
+        header, targets = browser.layout()
+
+        def tap(name):
+            box = next(t["box"] for t in targets
+                       if t["scene"] == header["current"] and t["name"] == name)
+            browser.tap(tuple(v / ratio for v in centre(box)))
+            browser.frames(2)
+            time.sleep(0.3)  # the menu unfolds in 100 ms, at a few frames a second
+            browser.frames(1)
+        tap("menu")
+        tap("menu.row1")
+        shown = browser.layout()[0]["current"]
+        picture = browser.picture((width, height, ratio))
+        picture.save(os.path.join(self.arguments.out, "sharp-controls-browser.png"))
+        cover = [tuple(v / ratio for v in t["box"]) for t in browser.layout()[1]
+                 if t["scene"] == shown]
+        box = object_box(picture, cover)
+        self.check("sharp-controls-slow-view",
+                   view_ratio < ratio and canvas == [width * ratio, height * ratio] and
+                   shown == SHOW_LIST[0] and box is not None,
+                   f"the view at ratio {view_ratio:.2f} on a canvas of {canvas}; the menu "
+                   f"showed {shown}, whose bottle spans {box}")
+        browser.pixel_ratio(1)
+
     def start_screen(self):
         """While the program downloads, its name and a bar that fills; without WebGL one
         sentence and no download at all."""
@@ -595,6 +634,7 @@ def main():
             run.still_page()
             run.texts_and_tour()
             run.touch_screens()
+            run.sharp_controls_over_a_slow_view()
             run.start_screen()
             run.console()
         finally:
