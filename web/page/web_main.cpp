@@ -69,7 +69,8 @@ gllayer::WebglRasterBackend& viewBackend() {
     return backend;
 }
 
-// The page offers no choice of the exhibit's pace: it is always the exhibit's default.
+// The view keeps up with the exhibit's default pace, also where the page lifts the pace to
+// measure.
 AdaptiveResolution& viewResolution() {
     static AdaptiveResolution resolution(ExhibitOptions().maxFramesPerSecond);
     return resolution;
@@ -358,9 +359,15 @@ int main() {
     tessivo::gllayer::Layer::instance().setBackend(&tessivo::canvasBackend());
     tessivo::shellState().viewBegins = tessivo::viewBegins;
     tessivo::shellState().viewDrawn = tessivo::viewDrawn;
+    // Only a screen with more pixels than CSS pixels has a resolution to give up; there the
+    // program's canvas is transparent, for the view beneath to show through the overlay.
     tessivo::adapting =
-        emscripten_run_script_int("/[?&]adapt=0(&|$)/.test(location.search) ? 1 : 0") == 0;
-    tessivo::giveTheCanvasAlpha();
+        emscripten_run_script_int("/[?&]adapt=0(&|$)/.test(location.search) ? 1 : 0") == 0 &&
+        tessivo::overlaySettings().devicePixelRatio > 1.0;
+    if (tessivo::adapting) {
+        tessivo::giveTheCanvasAlpha();
+        tessivo::canvasBackend().setCanvasTransparent(true);
+    }
     std::vector<std::string> arguments = tessivo::commandLine(query);
     std::vector<char*> argv;
     for (std::string& argument : arguments) {

@@ -131,7 +131,8 @@ void WebglRasterBackend::apply(const FragmentState& state) {
     if (writer_.write(viewCanvas_ ? viewCanvas_->scaled(state) : state)) {
         glUseProgram(state.textured ? texturedProgram_ : plainProgram_);
     }
-    if (state.blendSource != blendSource_ || state.blendDestination != blendDestination_) {
+    if (transparentCanvas_ &&
+        (state.blendSource != blendSource_ || state.blendDestination != blendDestination_)) {
         blendSource_ = state.blendSource;
         blendDestination_ = state.blendDestination;
         glBlendFuncSeparate(blendSource_, blendDestination_, GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
@@ -164,7 +165,7 @@ void WebglRasterBackend::clear(bool colour, const float rgba[4], bool depth,
     if (mask != 0) {
         glClear(mask);
     }
-    if (colour) {
+    if (colour && transparentCanvas_) {
         keepAlpha(); // the picture is opaque from its clear on
     }
 }

@@ -25,6 +25,10 @@ public:
     void drawFor(const ViewCanvas& view) { viewCanvas_ = &view; }
     // Clears the program's canvas to transparent, for the overlay over the view beneath.
     void clearForOverlay(int width, int height);
+    // The canvas was made with alpha: its pictures keep the alpha of their clear, and blending
+    // writes the overlay's coverage. An opaque canvas needs neither, and SwiftShader draws a
+    // masked or separately blended alpha at a fraction of the speed.
+    void setCanvasTransparent(bool transparent) { transparentCanvas_ = transparent; }
 
 private:
     void prepare();
@@ -39,6 +43,7 @@ private:
     unsigned indexBuffer_ = 0;
     unsigned texture_ = 0;
     const ViewCanvas* viewCanvas_ = nullptr;
+    bool transparentCanvas_ = false;
     unsigned blendSource_ = ~0u; // as last written, with the alpha's own factors
     unsigned blendDestination_ = ~0u;
 };

@@ -161,7 +161,10 @@ class Browser:
             window.colourClears = 0;
             const clear = WebGLRenderingContext.prototype.clear;
             WebGLRenderingContext.prototype.clear = function (mask) {
-                if (mask & this.COLOR_BUFFER_BIT) window.colourClears++;
+                // The overlay's canvas over a view drawn at a lower resolution is cleared
+                // to transparent: one frame clears one canvas opaque.
+                if ((mask & this.COLOR_BUFFER_BIT) &&
+                    this.getParameter(this.COLOR_CLEAR_VALUE)[3] === 1) window.colourClears++;
                 return clear.call(this, mask);
             };""")
 
@@ -579,6 +582,7 @@ class Run:
         self.browser.device(width, height, ratio, touch)
         self.page(f"{PLAIN}max-fps=0&profile=1&idle-reset=0&scenes={scene}", touch)
         self.browser.frames(20)
+        time.sleep(4)  # for the view's resolution to settle
         self.browser.messages.clear()
         start, frames = time.time(), self.browser.evaluate("colourClears")
         time.sleep(3)
