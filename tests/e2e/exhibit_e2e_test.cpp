@@ -23,11 +23,14 @@ protected:
     }
 
     // A press, a quick move and a release with no rest: the object keeps spinning.
+    // The program times the pointer when it handles an event: moves 40 ms apart still reach
+    // it apart on a slow build, where events queued behind one frame would all share its time
+    // and make a release without speed.
     void flick(int x0, int y0, int x1, int y1) {
         movePointer(server, window, x0, y0);
         server.run("xdotool mousedown 1");
         for (int i = 1; i <= 4; ++i) {
-            sleepMilliseconds(10);
+            sleepMilliseconds(40);
             movePointer(server, window, x0 + (x1 - x0) * i / 4, y0 + (y1 - y0) * i / 4);
         }
         server.run("xdotool mouseup 1");
