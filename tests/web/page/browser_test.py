@@ -156,15 +156,21 @@ class Browser:
 
     def count_colour_clears(self):
         """From the next page on, window.colourClears counts the frames the program draws: each
-        begins with one clear of the colour buffer."""
+        begins with one clear of the colour buffer to an opaque colour. The overlay's canvas
+        over a view drawn at a lower resolution is cleared to transparent. Each context's clear
+        colour is kept as it is set, since asking WebGL for it would make the page wait for the
+        browser's GPU process every frame."""
         self.call("Page.addScriptToEvaluateOnNewDocument", source="""
             window.colourClears = 0;
-            const clear = WebGLRenderingContext.prototype.clear;
-            WebGLRenderingContext.prototype.clear = function (mask) {
-                // The overlay's canvas over a view drawn at a lower resolution is cleared
-                // to transparent: one frame clears one canvas opaque.
-                if ((mask & this.COLOR_BUFFER_BIT) &&
-                    this.getParameter(this.COLOR_CLEAR_VALUE)[3] === 1) window.colourClears++;
+            const context = WebGLRenderingContext.prototype;
+            const clear = context.clear, clearColor = context.clearColor;
+            context.clearColor = function (red, green, blue, alpha) {
+                this.tessivoClearAlpha = alpha;
+                return clearColor.call(this, red, green, blue, alpha);
+            };
+            context.clear = function (mask) {
+                if ((mask & this.COLOR_BUFFER_BIT) && (this.tessivoClearAlpha ?? 0) === 1)
+                    window.colourClears++;
                 return clear.call(this, mask);
             };""")
 
