@@ -67,6 +67,14 @@ public:
     // Clears the colour buffer to rgba and/or the depth buffer to the far plane.
     virtual void clear(bool colour, const float rgba[4], bool depth,
                        const FragmentState& state) = 0;
+    // Clears the whole window of width x height pixels to transparent black and the depth
+    // buffer, for a picture that lies over another (the page's overlay over its view).
+    virtual void clearTransparent(int width, int height) {
+        FragmentState whole;
+        whole.viewport = {0, 0, width, height};
+        const float transparent[4] = {0.0f, 0.0f, 0.0f, 0.0f};
+        clear(true, transparent, true, whole);
+    }
     virtual void setTexture(const TextureImage& image) = 0;
     // Draws independent primitives, mode GL_TRIANGLES or GL_LINES, of the vertices that indices
     // name in turn.

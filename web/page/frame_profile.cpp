@@ -2,7 +2,6 @@
 
 #include "web/layer/layer.h"
 
-#include <GL/glut.h>
 #include <emscripten.h>
 
 #include <cstdio>
@@ -13,12 +12,6 @@ namespace {
 
 double clockMilliseconds() {
     return emscripten_get_now();
-}
-
-void (*programDisplay)() = nullptr;
-
-void profiledDisplay() {
-    FrameProfile::instance().display(programDisplay);
 }
 
 } // namespace
@@ -74,9 +67,3 @@ void FrameProfile::report(double now) {
 }
 
 } // namespace tessivo
-
-// The program's glutDisplayFunc (web/page/pointer_callbacks.h); this file sees the toolkit's.
-extern "C" void pageDisplayFunc(void (*callback)(void)) {
-    tessivo::programDisplay = callback;
-    glutDisplayFunc(callback != nullptr ? tessivo::profiledDisplay : nullptr);
-}

@@ -8,7 +8,8 @@
 //
 // The 3D view is drawn at a resolution that keeps up with the exhibit's pace
 // (AdaptiveResolution), the controls always at the canvas's own; "?adapt=0" keeps the view at
-// the canvas's resolution too.
+// the canvas's resolution too. While the view is drawn beneath, the overlay is handed to its
+// canvas only when it differs from the one the canvas shows (RepaintFilter).
 
 #include "app/exhibit.h"
 #include "app/exhibit_options.h"
@@ -16,6 +17,7 @@
 #include "app/shell.h"
 #include "scene/overlay_settings.h"
 #include "web/layer/layer.h"
+#include "web/layer/repaint_filter.h"
 #include "web/page/adaptive_resolution.h"
 #include "web/page/frame_profile.h"
 #include "web/page/page_query.h"
@@ -69,6 +71,12 @@ gllayer::WebglRasterBackend& viewBackend() {
     return backend;
 }
 
+// The overlay over the view beneath, drawn on the program's canvas when it has changed.
+gllayer::RepaintFilter& overlayFilter() {
+    static gllayer::RepaintFilter filter(canvasBackend());
+    return filter;
+}
+
 // The view keeps up with the exhibit's default pace, also where the page lifts the pace to
 // measure.
 AdaptiveResolution& viewResolution() {
@@ -78,6 +86,7 @@ AdaptiveResolution& viewResolution() {
 
 bool adapting = true;
 bool viewBeneath = false;
+bool overlayFiltered = false; // this frame's overlay goes through overlayFilter
 
 double viewScale() {
     return adapting ? viewResolution().scale() : 1.0;
@@ -89,6 +98,8 @@ void viewBegins() {
                                                     glutGet(GLUT_WINDOW_HEIGHT), scale);
     if (viewBeneath) {
         gllayer::Layer::instance().setBackend(&viewBackend());
+    } else {
+        overlayFilter().forget(); // the whole picture is drawn on the program's canvas
     }
 }
 
@@ -96,16 +107,41 @@ void viewBegins() {
 // of the views to come.
 void viewDrawn() {
     if (viewBeneath) {
-        gllayer::Layer::instance().setBackend(&canvasBackend()); // hands over the whole view
+        gllayer::Layer::instance().setBackend(&overlayFilter()); // hands over the whole view
         viewCanvas().end();
-        canvasBackend().clearForOverlay(glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT));
+        overlayFilter().clearTransparent(glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT));
         viewBeneath = false;
+        overlayFiltered = true;
     }
     if (adapting) {
         AdaptiveResolution& resolution = viewResolution();
         resolution.setDeviceRatio(overlaySettings().devicePixelRatio);
         resolution.noteFrame(emscripten_get_now(), exhibitMoving());
     }
+}
+
+// The frame's overlay is complete: the program's canvas draws it unless it shows it already.
+void overlayEnded() {
+    if (!overlayFiltered) {
+        return;
+    }
+    overlayFiltered = false;
+    gllayer::Layer& layer = gllayer::Layer::instance();
+    layer.setBackend(&canvasBackend()); // hands the overlay's last primitives to the filter
+    const double start = layer.profile.now();
+    overlayFilter().endPicture();
+    layer.profile.rasterCalls += layer.profile.now() - start;
+}
+
+void (*programDisplay)() = nullptr;
+
+void drawFrame() {
+    programDisplay();
+    overlayEnded();
+}
+
+void pageDisplay() {
+    FrameProfile::instance().display(drawFrame);
 }
 
 void mouse(int state, int x, int y) {
@@ -243,6 +279,7 @@ void fitCanvas() {
     const int height = std::max(1, static_cast<int>(std::lround(cssHeight * ratio)));
     if (width != glutGet(GLUT_WINDOW_WIDTH) || height != glutGet(GLUT_WINDOW_HEIGHT)) {
         glutReshapeWindow(width, height);
+        overlayFilter().forget(); // a canvas given a new size loses its picture
     }
 }
 
@@ -335,6 +372,14 @@ void pageMotionFunc(void (*callback)(int x, int y)) {
 
 void pagePassiveMotionFunc(void (*callback)(int x, int y)) {
     tessivo::callbacks.passiveMotion = callback;
+}
+
+// The program's display callback, called through the page: the frame is timed whole when the
+// page profiles (FrameProfile), and its overlay ends it. It registers the toolkit's own.
+#undef glutDisplayFunc
+void pageDisplayFunc(void (*callback)(void)) {
+    tessivo::programDisplay = callback;
+    glutDisplayFunc(callback != nullptr ? tessivo::pageDisplay : nullptr);
 }
 
 // The program's own layout of the controls (layoutReport), for the page's tests.

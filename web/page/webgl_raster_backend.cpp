@@ -139,7 +139,7 @@ void WebglRasterBackend::apply(const FragmentState& state) {
     }
 }
 
-void WebglRasterBackend::clearForOverlay(int width, int height) {
+void WebglRasterBackend::clearTransparent(int width, int height) {
     prepare();
     FragmentState whole;
     whole.viewport = {0, 0, width, height};

@@ -16,6 +16,9 @@ namespace tessivo::gllayer {
 class WebglRasterBackend : public RasterBackend {
 public:
     void clear(bool colour, const float rgba[4], bool depth, const FragmentState& state) override;
+    // Clears the program's canvas to transparent, alpha included, for the overlay over the
+    // view beneath.
+    void clearTransparent(int width, int height) override;
     void setTexture(const TextureImage& image) override;
     void draw(unsigned mode, const std::vector<RasterVertex>& vertices,
               const std::vector<std::uint16_t>& indices, const FragmentState& state) override;
@@ -23,8 +26,6 @@ public:
 
     // Draws for the view's canvas, at its resolution.
     void drawFor(const ViewCanvas& view) { viewCanvas_ = &view; }
-    // Clears the program's canvas to transparent, for the overlay over the view beneath.
-    void clearForOverlay(int width, int height);
     // The canvas was made with alpha: its pictures keep the alpha of their clear, and blending
     // writes the overlay's coverage. An opaque canvas needs neither, and SwiftShader draws a
     // masked or separately blended alpha at a fraction of the speed.
