@@ -38,21 +38,16 @@ void AdaptiveResolution::noteFrame(double milliseconds, bool moreFollow) {
     const double spanned = std::accumulate(intervals.begin(), intervals.end(), 0.0);
     if (static_cast<int>(intervals.size()) >= framesPerDecision &&
         spanned >= decisionMilliseconds) {
-        decide(typicalInterval());
+        decide(meanInterval());
         intervals.clear();
     }
 }
 
 // The mean, not the middle: a browser may draw a few frames at once and then wait long for
 // the graphics, and only the mean shows how many frames a second that makes.
-double AdaptiveResolution::typicalInterval() {
-    double total = std::accumulate(intervals.begin(), intervals.end(), 0.0);
-    auto count = static_cast<double>(intervals.size());
-    if (static_cast<int>(intervals.size()) >= framesToLeaveOneOut) {
-        total -= *std::max_element(intervals.begin(), intervals.end());
-        count -= 1.0;
-    }
-    return total / count;
+double AdaptiveResolution::meanInterval() const {
+    return std::accumulate(intervals.begin(), intervals.end(), 0.0) /
+           static_cast<double>(intervals.size());
 }
 
 void AdaptiveResolution::decide(double interval) {

@@ -32,12 +32,17 @@ TEST(AdaptiveResolution, LowersWhenSlowButNotBelowOnePixelPerCssPixel) {
     drawFor(view, clock, 20000.0, [](double) { return 100.0; });
     EXPECT_EQ(view.viewRatio(), 1.0);
 
-    // A few frames at once, then a long wait for the graphics: slow all the same.
+    // A few frames at once, then a long wait for the graphics: slow all the same, also when
+    // a quarter of a second holds many quick frames and only one wait (32 frames a second).
     AdaptiveResolution bursty(60);
     bursty.setDeviceRatio(3.0);
     int frame = 0;
     drawFor(bursty, clock, 10000.0, [&frame](double) { return ++frame % 4 ? 10.0 : 1500.0; });
     EXPECT_LT(bursty.viewRatio(), 3.0);
+    AdaptiveResolution runsAhead(60);
+    runsAhead.setDeviceRatio(3.0);
+    drawFor(runsAhead, clock, 5000.0, [&frame](double) { return ++frame % 10 ? 7.0 : 250.0; });
+    EXPECT_EQ(runsAhead.viewRatio(), 1.0);
 
     AdaptiveResolution zoomedOut(60);
     zoomedOut.setDeviceRatio(0.8);
