@@ -50,7 +50,6 @@ Layer& Layer::instance() {
 void Layer::setBackend(RasterBackend* chosen) {
     flush();
     chosenBackend = chosen;
-    textureChanged = textureDefined;
 }
 
 RasterBackend& Layer::backend() {
@@ -78,7 +77,9 @@ void Layer::reset() {
     vertices.clear();
     pendingIndices.clear();
     texture = initialTexture();
-    textureDefined = textureChanged = false;
+    textureDefined = false;
+    ++textureVersion;
+    texturesHanded.clear();
     unpackAlignment = packAlignment = 4;
     error = GL_NO_ERROR;
 }
@@ -295,7 +296,8 @@ void Layer::textureImage(int width, int height, int channels, PixelRows rows) {
     for (int y = 0; rows.first && y < height; ++y) {
         std::copy_n(rows.first + y * rows.stride, row, texture.pixels.begin() + y * row);
     }
-    textureDefined = textureChanged = true;
+    textureDefined = true;
+    ++textureVersion;
 }
 
 void Layer::textureParameter(GLenum pname, GLint value) {
@@ -327,7 +329,7 @@ void Layer::textureParameter(GLenum pname, GLint value) {
     }
     flush();
     *parameter = newValue;
-    textureChanged = textureDefined;
+    ++textureVersion;
 }
 
 void Layer::pixelStore(GLenum pname, GLint value) {

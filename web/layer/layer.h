@@ -11,6 +11,7 @@
 
 #include <GL/gl.h>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace tessivo::gllayer {
@@ -142,9 +143,14 @@ private:
 
     static TextureImage initialTexture();
     bool holdsTexture(int width, int height, int channels, PixelRows rows) const;
+    bool holdsCurrentTexture(const RasterBackend& backend) const;
+    void handTexture(RasterBackend& backend);
     TextureImage texture = initialTexture();
     bool textureDefined = false;
-    bool textureChanged = false;
+    // The texture's version, and the version each backend was last handed: the page draws
+    // through two, the view's canvas and the program's, which each keep their own copy.
+    unsigned textureVersion = 0;
+    std::vector<std::pair<const RasterBackend*, unsigned>> texturesHanded;
     int unpackAlignment = 4;
     int packAlignment = 4;
 

@@ -305,14 +305,30 @@ void Layer::flush() {
     }
     const double start = profile.now();
     RasterBackend& target = backend();
-    if (textureChanged && pendingState.textured) {
-        target.setTexture(texture);
-        textureChanged = false;
+    if (pendingState.textured && !holdsCurrentTexture(target)) {
+        handTexture(target);
     }
     target.draw(pendingKind, pending, pendingIndices, pendingState);
     pending.clear();
     pendingIndices.clear();
     profile.rasterCalls += profile.now() - start;
+}
+
+bool Layer::holdsCurrentTexture(const RasterBackend& backend) const {
+    return std::any_of(texturesHanded.begin(), texturesHanded.end(), [&](const auto& handed) {
+        return handed.first == &backend && handed.second == textureVersion;
+    });
+}
+
+void Layer::handTexture(RasterBackend& backend) {
+    backend.setTexture(texture);
+    for (auto& handed : texturesHanded) {
+        if (handed.first == &backend) {
+            handed.second = textureVersion;
+            return;
+        }
+    }
+    texturesHanded.emplace_back(&backend, textureVersion);
 }
 
 void Layer::clear(GLbitfield mask) {

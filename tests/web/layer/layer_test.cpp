@@ -164,6 +164,25 @@ TEST_F(LayerTest, DisplayListReplaysTheValuesOfItsCompilation) {
     EXPECT_TRUE(tlIsList(3));
 }
 
+TEST_F(LayerTest, EachBackendIsHandedATextureOnceAndAgainOnlyWhenItChanges) {
+    GLubyte texel[3] = {10, 20, 30};
+    tlTexImage2D(GL_TEXTURE_2D, 0, 3, 1, 1, 0, GL_RGB, GL_UNSIGNED_BYTE, texel);
+    tlEnable(GL_TEXTURE_2D);
+    RecordingBackend other; // as the page's second canvas
+    for (int frame = 0; frame < 3; ++frame) {
+        Layer::instance().setBackend(&backend);
+        triangle(true);
+        Layer::instance().setBackend(&other);
+        triangle(true);
+        tlTexImage2D(GL_TEXTURE_2D, 0, 3, 1, 1, 0, GL_RGB, GL_UNSIGNED_BYTE, texel);
+    }
+    tlTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    triangle(true);
+    Layer::instance().setBackend(&backend);
+    EXPECT_EQ(backend.textures.size(), 1u);
+    EXPECT_EQ(other.textures.size(), 2u);
+}
+
 TEST_F(LayerTest, AttributeStackRestoresOnlyTheSavedGroups) {
     tlEnable(GL_LIGHTING);
     tlColor3d(0.5, 0.5, 0.5);
