@@ -4,7 +4,8 @@
 // The program's pointer callbacks are handed to the page instead of the toolkit: Emscripten's
 // GLUT gives motion callbacks the pointer's previous position, so the page calls them itself
 // from the browser's mouse events, with the current one. The display callback goes through the
-// page too, which times it when asked to profile the frames (?profile=1).
+// page too, which times it when asked to profile the frames (?profile=1) and ends the frame by
+// handing over its overlay (web_main.cpp).
 
 #include <GL/glut.h>
 
