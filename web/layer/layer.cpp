@@ -78,7 +78,6 @@ void Layer::reset() {
     pendingIndices.clear();
     texture = initialTexture();
     textureDefined = false;
-    ++textureVersion;
     texturesHanded.clear();
     unpackAlignment = packAlignment = 4;
     error = GL_NO_ERROR;

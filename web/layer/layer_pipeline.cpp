@@ -8,18 +8,12 @@
 #include "web/layer/wide_lines.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace tessivo::gllayer {
 
 namespace {
 
 using Vector3 = PreparedLighting::Vector3;
-
-Vector3 normalised(const Vector3& v) {
-    const float length = std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
-    return length > 0.0f ? Vector3{v[0] / length, v[1] / length, v[2] / length} : v;
-}
 
 // The normal matrix of the modelview matrix, in the lighting's single precision.
 std::array<float, 9> normalMatrix(const Matrix4& modelview) {
@@ -121,7 +115,7 @@ void Layer::transformAndLight() {
                                  m[3] * n[0] + m[4] * n[1] + m[5] * n[2],
                                  m[6] * n[0] + m[7] * n[1] + m[8] * n[2]};
             if (normalize) {
-                eyeNormal = normalised(eyeNormal);
+                eyeNormal = PreparedLighting::normalised(eyeNormal);
             }
             const double wEye = eye[3] != 0.0 ? eye[3] : 1.0;
             const Vector3 eyePosition = {static_cast<float>(eye[0] / wEye),

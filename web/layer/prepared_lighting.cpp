@@ -13,11 +13,6 @@ float dot(const Vector3& a, const Vector3& b) {
     return a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
 }
 
-Vector3 normalised(const Vector3& v) {
-    const float length = std::sqrt(dot(v, v));
-    return length > 0.0f ? Vector3{v[0] / length, v[1] / length, v[2] / length} : v;
-}
-
 Vector3 rgb(const Rgba& c) {
     return {c[0], c[1], c[2]};
 }
@@ -36,6 +31,11 @@ float specularFactor(float cosine, float shininess) {
 }
 
 } // namespace
+
+Vector3 PreparedLighting::normalised(const Vector3& v) {
+    const float length = std::sqrt(dot(v, v));
+    return length > 0.0f ? Vector3{v[0] / length, v[1] / length, v[2] / length} : v;
+}
 
 PreparedLighting::PreparedLighting(const Lighting& lighting, std::uint32_t lightsOn)
     : sceneAmbient(rgb(lighting.modelAmbient)), localViewer(lighting.localViewer) {

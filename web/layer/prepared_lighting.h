@@ -16,6 +16,9 @@ class PreparedLighting {
 public:
     using Vector3 = std::array<float, 3>;
 
+    // v at unit length, or v itself when it has none.
+    static Vector3 normalised(const Vector3& v);
+
     PreparedLighting() = default;
     PreparedLighting(const Lighting& lighting, std::uint32_t lightsOn);
 

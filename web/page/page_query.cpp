@@ -93,14 +93,18 @@ std::vector<std::string> exhibitArguments(const std::string& query, bool coarseP
     return arguments;
 }
 
-bool profileAsked(const std::string& query) {
-    bool asked = false;
-    for (const auto& [name, value] : queryPairs(query)) {
-        if (name == "profile") {
-            asked = value == "1";
+std::string queryValue(const std::string& query, const std::string& name) {
+    std::string last;
+    for (const auto& [pairName, value] : queryPairs(query)) {
+        if (pairName == name) {
+            last = value;
         }
     }
-    return asked;
+    return last;
+}
+
+bool profileAsked(const std::string& query) {
+    return queryValue(query, "profile") == "1";
 }
 
 } // namespace tessivo

@@ -18,6 +18,9 @@ namespace tessivo {
 // coarse, unless the address says "touch=0"; "touch=1" asks for them with any pointer.
 std::vector<std::string> exhibitArguments(const std::string& query, bool coarsePointer = false);
 
+// The decoded value of the last pair of the query with that name, or "" when there is none.
+std::string queryValue(const std::string& query, const std::string& name);
+
 // Whether the address asks for the frame profile ("profile=1"), which the page prints to the
 // console once a second.
 bool profileAsked(const std::string& query);

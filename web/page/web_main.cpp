@@ -406,9 +406,8 @@ int main() {
     tessivo::shellState().viewDrawn = tessivo::viewDrawn;
     // Only a screen with more pixels than CSS pixels has a resolution to give up; there the
     // program's canvas is transparent, for the view beneath to show through the overlay.
-    tessivo::adapting =
-        emscripten_run_script_int("/[?&]adapt=0(&|$)/.test(location.search) ? 1 : 0") == 0 &&
-        tessivo::overlaySettings().devicePixelRatio > 1.0;
+    tessivo::adapting = tessivo::queryValue(query, "adapt") != "0" &&
+                        tessivo::overlaySettings().devicePixelRatio > 1.0;
     if (tessivo::adapting) {
         tessivo::giveTheCanvasAlpha();
         tessivo::canvasBackend().setCanvasTransparent(true);

@@ -13,57 +13,51 @@ namespace tessivo::gllayer {
 namespace {
 
 // The shaders only pass on what the layer computed: positions are already in clip coordinates
-// and colours already lit. An untextured draw has a program of its own, so that its fragments
-// sample no texture: SwiftShader runs the shaders on the CPU, where a sample that a branch would
-// throw away costs as much as one that is kept.
-const char* const plainVertexShader = R"(
+// and colours already lit. An untextured draw has a program of its own, compiled from the same
+// sources without TEXTURED, so that its fragments sample no texture: SwiftShader runs the
+// shaders on the CPU, where a sample that a branch would throw away costs as much as one that
+// is kept.
+const char* const vertexShader = R"(
 attribute vec4 position;
 attribute vec4 colour;
 varying vec4 fragmentColour;
-void main() {
-    gl_Position = position;
-    fragmentColour = colour;
-}
-)";
-
-const char* const plainFragmentShader = R"(
-precision mediump float;
-varying vec4 fragmentColour;
-void main() {
-    gl_FragColor = fragmentColour;
-}
-)";
-
-const char* const texturedVertexShader = R"(
-attribute vec4 position;
-attribute vec4 colour;
+#ifdef TEXTURED
 attribute vec2 texCoord;
-varying vec4 fragmentColour;
 varying vec2 fragmentTexCoord;
+#endif
 void main() {
     gl_Position = position;
     fragmentColour = colour;
+#ifdef TEXTURED
     fragmentTexCoord = texCoord;
+#endif
 }
 )";
 
 // GL 1.1's modulating texture environment; an RGB texture samples with alpha 1, which keeps the
 // fragment's alpha as GL does.
-const char* const texturedFragmentShader = R"(
+const char* const fragmentShader = R"(
 precision mediump float;
-uniform sampler2D picture;
 varying vec4 fragmentColour;
+#ifdef TEXTURED
+uniform sampler2D picture;
 varying vec2 fragmentTexCoord;
+#endif
 void main() {
+#ifdef TEXTURED
     gl_FragColor = fragmentColour * texture2D(picture, fragmentTexCoord);
+#else
+    gl_FragColor = fragmentColour;
+#endif
 }
 )";
 
 enum Attribute : GLuint { positionAttribute = 0, colourAttribute = 1, texCoordAttribute = 2 };
 
-GLuint compileShader(GLenum type, const char* source) {
+GLuint compileShader(GLenum type, const char* source, bool textured) {
     const GLuint shader = glCreateShader(type);
-    glShaderSource(shader, 1, &source, nullptr);
+    const char* sources[] = {textured ? "#define TEXTURED\n" : "", source};
+    glShaderSource(shader, 2, sources, nullptr);
     glCompileShader(shader);
     GLint compiled = GL_FALSE;
     glGetShaderiv(shader, GL_COMPILE_STATUS, &compiled);
@@ -79,10 +73,10 @@ bool isPowerOfTwo(int n) {
     return n > 0 && (n & (n - 1)) == 0;
 }
 
-GLuint linkProgram(const char* vertexSource, const char* fragmentSource) {
+GLuint linkProgram(bool textured) {
     const GLuint program = glCreateProgram();
-    glAttachShader(program, compileShader(GL_VERTEX_SHADER, vertexSource));
-    glAttachShader(program, compileShader(GL_FRAGMENT_SHADER, fragmentSource));
+    glAttachShader(program, compileShader(GL_VERTEX_SHADER, vertexShader, textured));
+    glAttachShader(program, compileShader(GL_FRAGMENT_SHADER, fragmentShader, textured));
     glBindAttribLocation(program, positionAttribute, "position");
     glBindAttribLocation(program, colourAttribute, "colour");
     glBindAttribLocation(program, texCoordAttribute, "texCoord");
@@ -97,8 +91,8 @@ void WebglRasterBackend::prepare() {
         return;
     }
     prepared_ = true;
-    plainProgram_ = linkProgram(plainVertexShader, plainFragmentShader);
-    texturedProgram_ = linkProgram(texturedVertexShader, texturedFragmentShader);
+    plainProgram_ = linkProgram(false);
+    texturedProgram_ = linkProgram(true);
     glUseProgram(texturedProgram_);
     glUniform1i(glGetUniformLocation(texturedProgram_, "picture"), 0);
 
