@@ -103,9 +103,11 @@ protected:
 };
 
 // What a control's draw() emits, in overlay pixels of an 800 x 600 window, drawn flat as the
-// panel draws it.
+// panel draws it. The viewport is set here: feedback gives window coordinates, and a test run
+// before may have left another.
 inline Feedback drawnInOverlay(Widget& control) {
-    glPushAttrib(GL_ENABLE_BIT);
+    glPushAttrib(GL_ENABLE_BIT | GL_VIEWPORT_BIT);
+    glViewport(0, 0, 800, 600);
     glDisable(GL_LIGHTING);
     glDisable(GL_DEPTH_TEST);
     glMatrixMode(GL_PROJECTION);
