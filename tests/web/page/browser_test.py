@@ -15,8 +15,9 @@ while the controls stay exact, that the page tells what it loads and why it cann
 WebGL, and that the console shows no error. The cases that compare pictures with
 tessivo-snapshot's, which draws neither texts nor tour, turn both off (texts=off&tour=0), as do
 the touch cases, which compare pictures before and after a pinch.
-With --frame-rates it checks nothing and prints each show-list scene's frame rate, unpaced, at
-800 x 600 and on a phone of 390 x 844 at device pixel ratio 3, with the page's profile of where
+With --frame-rates it checks nothing and prints the frame rates of raster_ceiling.html (what
+this browser draws with nothing of the layer in the way), then each show-list scene's frame
+rate, frames counted once drawn, unpaced, at 800 x 600 and on a phone of 390 x 844 at device pixel ratio 3, with the page's profile of where
 the frames' time went (?profile=1); with --bench TESSIVO_BENCH also tessivo-bench's frame rate of
 each scene right after the page's.
 Needs Debian's python3 (python3-websocket, python3-pil) and chromium.
@@ -163,6 +164,7 @@ class Browser:
         browser's GPU process every frame."""
         self.call("Page.addScriptToEvaluateOnNewDocument", source="""
             window.colourClears = 0;
+            window.clearedContexts = new Set();
             const context = WebGLRenderingContext.prototype;
             const clear = context.clear, clearColor = context.clearColor;
             context.clearColor = function (red, green, blue, alpha) {
@@ -170,10 +172,22 @@ class Browser:
                 return clearColor.call(this, red, green, blue, alpha);
             };
             context.clear = function (mask) {
+                window.clearedContexts.add(this);
                 if ((mask & this.COLOR_BUFFER_BIT) && (this.tessivoClearAlpha ?? 0) === 1)
                     window.colourClears++;
                 return clear.call(this, mask);
             };""")
+
+    def finished_colour_clears(self):
+        """The frames counted so far once the browser's GPU process has carried them all out.
+        WebGL calls only queue commands: a page that hands over little a frame can queue many
+        seconds of frames ahead of the raster, and its clears then count frames not yet drawn.
+        Reading a pixel back from every context waits until each has drawn what it was given."""
+        return self.evaluate("""(() => {
+            const pixel = new Uint8Array(4);
+            for (const gl of window.clearedContexts)
+                gl.readPixels(0, 0, 1, 1, gl.RGBA, gl.UNSIGNED_BYTE, pixel);
+            return window.colourClears; })()""")
 
     def frames_drawn_in(self, seconds):
         before = self.evaluate("colourClears")
@@ -578,10 +592,12 @@ class Run:
 
     def frame_rates(self):
         """Per show-list scene, frames the program draws per second (each begins with one colour
-        clear), unpaced (max-fps=0), over three seconds of the turning scene at 800 x 600 and on
+        clear), unpaced (max-fps=0), over three seconds of the turning scene, from drawn frames to
+        drawn frames (finished_colour_clears), at 800 x 600 and on
         a phone, with the page's own profile of those seconds; with --bench, tessivo-bench's
         frames per second of the scene right after."""
         self.browser.count_colour_clears()
+        self.raster_ceiling()
         for scene in SHOW_LIST:
             rates = [self.frame_rate(scene, *screen) for screen in FRAME_RATE_SCREENS]
             if self.arguments.bench:
@@ -590,15 +606,36 @@ class Run:
                       f"{rates[0] / desktop:.2f} of it", flush=True)
         self.browser.pixel_ratio(1)
 
+    def raster_ceiling(self):
+        """Frames per second of raster_ceiling.html, counted as the page's are: what this
+        browser's WebGL draws of a mesh that never leaves its buffers, and of clears alone."""
+        self.browser.device(WIDTH, HEIGHT, 1, False)
+        here = os.path.dirname(os.path.abspath(__file__))
+        server = subprocess.Popen([sys.executable, os.path.join(here, "..", "..", "..", "scripts",
+                                                                "serve_site.py"), here],
+                                  stdout=subprocess.PIPE, text=True)
+        try:
+            folder = server.stdout.readline().strip().rsplit("/", 1)[0]
+            for mode in ["sphere", "clear"]:
+                self.browser.call("Page.navigate", url=f"{folder}/raster_ceiling.html?{mode}")
+                time.sleep(3)
+                frames, start = self.browser.finished_colour_clears(), time.time()
+                time.sleep(3)
+                rate = (self.browser.finished_colour_clears() - frames) / (time.time() - start)
+                print(f"frame rate of raster_ceiling.html, {mode}, {WIDTH}x{HEIGHT}: {rate:.1f} "
+                      "per second", flush=True)
+        finally:
+            server.terminate()
+
     def frame_rate(self, scene, width, height, ratio, touch):
         self.browser.device(width, height, ratio, touch)
         self.page(f"{PLAIN}max-fps=0&profile=1&idle-reset=0&scenes={scene}", touch)
         self.browser.frames(20)
         time.sleep(4)  # for the view's resolution to settle
         self.browser.messages.clear()
-        start, frames = time.time(), self.browser.evaluate("colourClears")
+        frames, start = self.browser.finished_colour_clears(), time.time()
         time.sleep(3)
-        rate = (self.browser.evaluate("colourClears") - frames) / (time.time() - start)
+        rate = (self.browser.finished_colour_clears() - frames) / (time.time() - start)
         reports = [[float(v) for v in re.findall(r"(?<=[ (])\d+\.\d+", m)[1:]]
                    for m in self.browser.messages if m.startswith("tessivo profile:")]
         parts = [sum(r[k] for r in reports) / len(reports) for k in range(len(PROFILE_PARTS))] \
