@@ -17,9 +17,9 @@ tessivo-snapshot's, which draws neither texts nor tour, turn both off (texts=off
 the touch cases, which compare pictures before and after a pinch.
 With --frame-rates it checks nothing and prints the frame rates of raster_ceiling.html (what
 this browser draws with nothing of the layer in the way), then each show-list scene's frame
-rate, frames counted once drawn, unpaced, at 800 x 600 and on a phone of 390 x 844 at device pixel ratio 3, with the page's profile of where
-the frames' time went (?profile=1); with --bench TESSIVO_BENCH also tessivo-bench's frame rate of
-each scene right after the page's.
+rate, frames counted once drawn, unpaced, at 800 x 600 and on a phone of 390 x 844 at device
+pixel ratio 3, with the page's profile of where the frames' time went (?profile=1); with
+--bench TESSIVO_BENCH also tessivo-bench's frame rate of each scene right after the page's.
 Needs Debian's python3 (python3-websocket, python3-pil) and chromium.
 """
 
@@ -188,6 +188,11 @@ class Browser:
             for (const gl of window.clearedContexts)
                 gl.readPixels(0, 0, 1, 1, gl.RGBA, gl.UNSIGNED_BYTE, pixel);
             return window.colourClears; })()""")
+
+    def drawn_frames_per_second(self, seconds):
+        frames, start = self.finished_colour_clears(), time.time()
+        time.sleep(seconds)
+        return (self.finished_colour_clears() - frames) / (time.time() - start)
 
     def frames_drawn_in(self, seconds):
         before = self.evaluate("colourClears")
@@ -610,18 +615,12 @@ class Run:
         """Frames per second of raster_ceiling.html, counted as the page's are: what this
         browser's WebGL draws of a mesh that never leaves its buffers, and of clears alone."""
         self.browser.device(WIDTH, HEIGHT, 1, False)
-        here = os.path.dirname(os.path.abspath(__file__))
-        server = subprocess.Popen([sys.executable, os.path.join(here, "..", "..", "..", "scripts",
-                                                                "serve_site.py"), here],
-                                  stdout=subprocess.PIPE, text=True)
+        server, folder = serve(os.path.dirname(os.path.abspath(__file__)))
         try:
-            folder = server.stdout.readline().strip().rsplit("/", 1)[0]
             for mode in ["sphere", "clear"]:
-                self.browser.call("Page.navigate", url=f"{folder}/raster_ceiling.html?{mode}")
+                self.browser.call("Page.navigate", url=f"{folder}raster_ceiling.html?{mode}")
                 time.sleep(3)
-                frames, start = self.browser.finished_colour_clears(), time.time()
-                time.sleep(3)
-                rate = (self.browser.finished_colour_clears() - frames) / (time.time() - start)
+                rate = self.browser.drawn_frames_per_second(3)
                 print(f"frame rate of raster_ceiling.html, {mode}, {WIDTH}x{HEIGHT}: {rate:.1f} "
                       "per second", flush=True)
         finally:
@@ -633,9 +632,7 @@ class Run:
         self.browser.frames(20)
         time.sleep(4)  # for the view's resolution to settle
         self.browser.messages.clear()
-        frames, start = self.browser.finished_colour_clears(), time.time()
-        time.sleep(3)
-        rate = (self.browser.finished_colour_clears() - frames) / (time.time() - start)
+        rate = self.browser.drawn_frames_per_second(3)
         reports = [[float(v) for v in re.findall(r"(?<=[ (])\d+\.\d+", m)[1:]]
                    for m in self.browser.messages if m.startswith("tessivo profile:")]
         parts = [sum(r[k] for r in reports) / len(reports) for k in range(len(PROFILE_PARTS))] \
@@ -659,6 +656,14 @@ PROFILE_PARTS = ["program", "transform and lighting", "assembly and batching", "
                  "browser"]
 
 
+def serve(folder):
+    """scripts/serve_site.py serving folder, and its address ending in a slash."""
+    script = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "scripts",
+                          "serve_site.py")
+    server = subprocess.Popen([sys.executable, script, folder], stdout=subprocess.PIPE, text=True)
+    return server, server.stdout.readline().strip()
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--site", required=True)
@@ -668,11 +673,7 @@ def main():
     parser.add_argument("--bench", help="tessivo-bench, run after each scene's frame rates")
     arguments = parser.parse_args()
     os.makedirs(arguments.out, exist_ok=True)
-    server_script = os.path.join(os.path.dirname(__file__), "..", "..", "..", "scripts",
-                                 "serve_site.py")
-    server = subprocess.Popen([sys.executable, server_script, arguments.site],
-                              stdout=subprocess.PIPE, text=True)
-    address = server.stdout.readline().strip()
+    server, address = serve(arguments.site)
     with tempfile.TemporaryDirectory(ignore_cleanup_errors=True) as profile:
         browser = Browser(profile, os.path.join(arguments.out, "chromium.log"))
         run = Run(arguments, browser, address)
